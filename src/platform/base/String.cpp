@@ -5,8 +5,12 @@ namespace {
 
 constexpr char32_t replacementCharacter = 0xFFFD;
 
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool isHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 void appendUtf8(std::string& out, char32_t cp) {
     auto byte = [&out](char32_t value) { out.push_back(static_cast<char>(value)); };
@@ -41,7 +45,9 @@ template <typename Visit> void forEachCodePoint(std::u16string_view text, Visit 
     }
 }
 
-bool isSurrogate(char32_t cp) { return cp >= 0xD800 && cp <= 0xDFFF; }
+bool isSurrogate(char32_t cp) {
+    return cp >= 0xD800 && cp <= 0xDFFF;
+}
 
 } // namespace
 
@@ -63,9 +69,8 @@ std::optional<std::string> toUtf8(std::u16string_view text) {
 std::string toUtf8Lossy(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
-    forEachCodePoint(text, [&](char32_t cp) {
-        appendUtf8(out, isSurrogate(cp) ? replacementCharacter : cp);
-    });
+    forEachCodePoint(
+        text, [&](char32_t cp) { appendUtf8(out, isSurrogate(cp) ? replacementCharacter : cp); });
     return out;
 }
 

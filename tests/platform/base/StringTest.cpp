@@ -21,7 +21,8 @@ TEST(String, LoneSurrogateHasNoUtf8Form) {
 }
 
 TEST(String, MalformedUtf8IsRefused) {
-    for (const char* bytes : {"\xc3", "\xc0\x80", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xff", "a\x80"})
+    for (const char* bytes :
+         {"\xc3", "\xc0\x80", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xff", "a\x80"})
         EXPECT_FALSE(fromUtf8(bytes)) << bytes;
     EXPECT_EQ(fromUtf8(""), std::u16string());
 }
