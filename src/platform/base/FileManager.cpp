@@ -1,0 +1,21 @@
+#include "platform/base/FileManager.h"
+
+#include <sys/stat.h>
+
+namespace platform {
+
+bool FileManager::fileExistsAtPath(const String& path, bool* isDirectory) const {
+    if (isDirectory)
+        *isDirectory = false;
+    const auto bytes = toUtf8(path);
+    if (!bytes || bytes->empty() || bytes->find('\0') != std::string::npos)
+        return false;
+    struct stat status {};
+    if (::stat(bytes->c_str(), &status) != 0)
+        return false;
+    if (isDirectory)
+        *isDirectory = S_ISDIR(status.st_mode);
+    return true;
+}
+
+} // namespace platform

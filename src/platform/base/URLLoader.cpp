@@ -1,0 +1,201 @@
+#include "platform/base/URLLoader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <limits>
+#include <memory>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+using Result = URLLoader::Result;
+
+Result failure(const URL& url, std::string_view why) {
+    return {std::nullopt, toUtf8Lossy(url.absoluteString()) + ": " + std::string(why)};
+}
+
+std::string systemError(int error) {
+    return std::error_code(error, std::generic_category()).message();
+}
+
+bool equalsIgnoringCase(std::u16string_view text, std::u16string_view lowerCase) {
+    return std::equal(text.begin(), text.end(), lowerCase.begin(), lowerCase.end(),
+                      [](char16_t a, char16_t b) {
+                          return (a >= u'A' && a <= u'Z' ? char16_t(a | 0x20) : a) == b;
+                      });
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// A path whose bytes open exactly the file it names, or none.
+std::optional<std::string> localPath(const URL& url) {
+    const auto host = url.host();
+    if (host && !equalsIgnoringCase(*host, u"localhost"))
+        return std::nullopt;
+    const auto path = url.path();
+    if (!path || path->empty() || path->find(u'\0') != String::npos)
+        return std::nullopt;
+    return toUtf8(*path);
+}
+
+std::string tooLong(std::size_t limit) {
+    return "longer than " + std::to_string(limit) + " bytes";
+}
+
+// Empty on success. The file may still grow while it is read: the limit holds for what
+// is read, not for what fstat said.
+std::string readAll(int fd, std::size_t limit, Data& out) {
+    std::uint8_t buffer[64 * 1024];
+    for (;;) {
+        const auto count = ::read(fd, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return systemError(errno);
+        if (count == 0)
+            return {};
+        const auto length = static_cast<std::size_t>(count);
+        if (length > limit - out.size())
+            return tooLong(limit);
+        out.insert(out.end(), buffer, buffer + length);
+    }
+}
+
+// Once per process, whichever thread comes first.
+bool curlReady() {
+    static const CURLcode status = curl_global_init(CURL_GLOBAL_DEFAULT);
+    return status == CURLE_OK;
+}
+
+struct Download {
+    Data bytes;
+    std::size_t limit = 0;
+    bool overLimit = false;
+};
+
+std::size_t receive(char* chunk, std::size_t size, std::size_t count, void* context) {
+    auto& download = *static_cast<Download*>(context);
+    const std::size_t length = size * count;
+    if (length > download.limit - download.bytes.size()) {
+        download.overLimit = true;
+        return 0; // anything but `length` aborts the transfer
+    }
+    download.bytes.insert(download.bytes.end(), chunk, chunk + length);
+    return length;
+}
+
+long milliseconds(std::chrono::milliseconds duration) {
+    return static_cast<long>(std::clamp<std::chrono::milliseconds::rep>(
+        duration.count(), 1, std::numeric_limits<long>::max()));
+}
+
+using Easy = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
+
+void configure(CURL* curl, const std::string& address, const URLLoader::Options& options,
+               Download& download, char* errorBuffer) {
+    curl_easy_setopt(curl, CURLOPT_URL, address.c_str());
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, options.maximumRedirects);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, milliseconds(options.timeout));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, milliseconds(options.timeout));
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE,
+                     static_cast<curl_off_t>(std::min<std::size_t>(
+                         options.maximumLength, std::numeric_limits<curl_off_t>::max())));
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, receive);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &download);
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
+}
+
+std::string transferError(CURLcode code, const Download& download, const char* errorBuffer,
+                          const URLLoader::Options& options) {
+    if (download.overLimit || code == CURLE_FILESIZE_EXCEEDED)
+        return tooLong(options.maximumLength);
+    std::string reason = curl_easy_strerror(code);
+    if (*errorBuffer)
+        reason += std::string(" (") + errorBuffer + ")";
+    return reason;
+}
+
+} // namespace
+
+URLLoader::URLLoader() : URLLoader(Options{}) {}
+
+URLLoader::URLLoader(Options options) : options_(options) {}
+
+Result URLLoader::load(const URL& url) const {
+    const auto scheme = url.scheme();
+    if (url.isFileURL())
+        return loadFile(url);
+    if (equalsIgnoringCase(scheme, u"http") || equalsIgnoringCase(scheme, u"https"))
+        return loadHTTP(url);
+    return failure(url, "unsupported scheme");
+}
+
+Result URLLoader::loadFile(const URL& url) const {
+    const auto path = localPath(url);
+    if (!path)
+        return failure(url, "not a local file path");
+    // Non-blocking, so that a FIFO cannot hold the open; it is refused below.
+    const FileDescriptor file(::open(path->c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (file.get() < 0)
+        return failure(url, systemError(errno));
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0)
+        return failure(url, systemError(errno));
+    if (!S_ISREG(status.st_mode))
+        return failure(url, "not a regular file");
+    if (static_cast<std::uintmax_t>(status.st_size) > options_.maximumLength)
+        return failure(url, tooLong(options_.maximumLength));
+    Data bytes;
+    bytes.reserve(static_cast<std::size_t>(status.st_size));
+    if (const auto error = readAll(file.get(), options_.maximumLength, bytes); !error.empty())
+        return failure(url, error);
+    return {std::move(bytes), {}};
+}
+
+Result URLLoader::loadHTTP(const URL& url) const {
+    if (!url.host())
+        return failure(url, "no host");
+    if (!curlReady())
+        return failure(url, "libcurl could not be initialised");
+    const Easy curl(curl_easy_init(), curl_easy_cleanup);
+    if (!curl)
+        return failure(url, "libcurl could not be initialised");
+    Download download;
+    download.limit = options_.maximumLength;
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+    const auto address = toUtf8Lossy(url.absoluteString());
+    configure(curl.get(), address, options_, download, errorBuffer);
+    const CURLcode code = curl_easy_perform(curl.get());
+    if (code != CURLE_OK)
+        return failure(url, transferError(code, download, errorBuffer, options_));
+    long status = 0;
+    curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &status);
+    if (status < 200 || status > 299)
+        return failure(url, "HTTP status " + std::to_string(status));
+    return {std::move(download.bytes), {}};
+}
+
+} // namespace platform
