@@ -26,6 +26,8 @@ bool Set::operator==(const Set& other) const {
                        [&other](const Value& member) { return other.contains(member); });
 }
 
+Value::Value(Set set) : storage_(std::make_shared<const Set>(std::move(set))) {}
+
 Value::Value(std::shared_ptr<Object> object) {
     if (object)
         storage_ = std::move(object);

@@ -13,25 +13,11 @@
 namespace platform {
 
 class Object;
+class Set;
 class Value;
 
 using Array = std::vector<Value>;
 using Dictionary = std::map<String, Value>;
-
-// A set keeps its members unique by value equality; order carries no meaning.
-class Set {
-public:
-    Set() = default;
-    explicit Set(const Array& members);
-    void insert(Value member);
-    bool contains(const Value& member) const;
-    const Array& members() const { return members_; }
-    std::size_t count() const { return members_.size(); }
-    bool operator==(const Set& other) const;
-
-private:
-    Array members_;
-};
 
 // An object value of the platform: none, a number, a string, data, a date, an array, a
 // dictionary with string keys, a set, or any other object (a document, an image...).
@@ -48,7 +34,7 @@ public:
     Value(Array array) : storage_(std::make_shared<const Array>(std::move(array))) {}
     Value(Dictionary dictionary)
         : storage_(std::make_shared<const Dictionary>(std::move(dictionary))) {}
-    Value(Set set) : storage_(std::make_shared<const Set>(std::move(set))) {}
+    Value(Set set);
     Value(std::shared_ptr<Object> object);
 
     // Optional values map none to none.
@@ -101,6 +87,21 @@ private:
                  std::shared_ptr<const Dictionary>, std::shared_ptr<const Set>,
                  std::shared_ptr<Object>>
         storage_;
+};
+
+// A set keeps its members unique by value equality; order carries no meaning.
+class Set {
+public:
+    Set() = default;
+    explicit Set(const Array& members);
+    void insert(Value member);
+    bool contains(const Value& member) const;
+    const Array& members() const { return members_; }
+    std::size_t count() const { return members_.size(); }
+    bool operator==(const Set& other) const;
+
+private:
+    Array members_;
 };
 
 } // namespace platform
