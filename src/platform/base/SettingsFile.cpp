@@ -1,0 +1,229 @@
+#include "platform/base/SettingsFile.h"
+
+#include "platform/base/FileDescriptor.h"
+#include "platform/base/SettingsCoding.h"
+#include "platform/base/StringEncoding.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+String fromBytes(const std::string& bytes) {
+    if (auto text = fromUtf8(bytes))
+        return *text;
+    return decodeString(bytes, StringEncoding::ISOLatin1).value_or(String());
+}
+
+String quoted(const fs::path& path) {
+    return u"\u201C" + fromBytes(path.string()) + u"\u201D";
+}
+
+String systemError(int error) {
+    return fromBytes(std::strerror(error));
+}
+
+std::string utcStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    gmtime_r(&now, &parts);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &parts);
+    return text;
+}
+
+// A name beside the file that nothing holds yet, so that no earlier damaged file is lost.
+fs::path asideName(const fs::path& path) {
+    const std::string base = path.string() + ".damaged-" + utcStamp();
+    fs::path candidate = base;
+    std::error_code ignored;
+    for (int n = 2; fs::exists(fs::symlink_status(candidate, ignored)); ++n)
+        candidate = base + "-" + std::to_string(n);
+    return candidate;
+}
+
+bool writeAll(int fd, const Data& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Creates the missing folders, private to the user as the XDG base directories ask.
+bool makeFolders(const fs::path& folder) {
+    std::error_code error;
+    if (folder.empty() || fs::is_directory(folder, error))
+        return true;
+    if (!makeFolders(folder.parent_path()))
+        return false;
+    return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+void flushFolder(const fs::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    // The rename is already visible; this only makes it survive a power cut.
+    (void)::fsync(fd);
+    ::close(fd);
+}
+
+struct ReadResult {
+    bool present = false;
+    Data bytes;
+    String problem; // set when the file is there but could not be read
+};
+
+ReadResult readFile(const fs::path& path) {
+    ReadResult result;
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) {
+        // A folder that is missing, or a file in its place, holds no settings to keep.
+        result.present = errno != ENOENT && errno != ENOTDIR;
+        result.problem = u"it could not be read (" + systemError(errno) + u")";
+        return result;
+    }
+    result.present = true;
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        result.problem = u"it is not a regular file";
+        return result;
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > SettingsFile::maximumSize) {
+        result.problem = u"it is too large to be settings";
+        return result;
+    }
+    result.bytes.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t done = 0;
+    while (done < result.bytes.size()) {
+        const ssize_t got =
+            ::read(file.get(), result.bytes.data() + done, result.bytes.size() - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            result.problem = u"it could not be read (" + systemError(errno) + u")";
+            return result;
+        }
+        if (got == 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    result.bytes.resize(done);
+    return result;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(std::filesystem::path path, MessageSink report)
+    : path_(std::move(path)), report_(std::move(report)) {}
+
+Dictionary SettingsFile::load() {
+    const ReadResult file = readFile(path_);
+    if (!file.present)
+        return {};
+    String problem = file.problem;
+    auto settings = problem.empty() ? SettingsCoding::decode(file.bytes, problem) : std::nullopt;
+    if (!settings) {
+        setAside(problem, u"the default settings are used");
+        return {};
+    }
+    dropUnkeepable(*settings);
+    return *settings;
+}
+
+// A file of another writer may hold what our own file cannot (a date beyond the year 9999
+// from a binary list): such entries would make every later write fail, so they leave, and
+// the file that holds them is kept aside.
+void SettingsFile::dropUnkeepable(Dictionary& settings) {
+    String names;
+    String problem;
+    for (auto entry = settings.begin(); entry != settings.end();) {
+        if (SettingsCoding::canKeep(entry->first, entry->second, problem)) {
+            ++entry;
+            continue;
+        }
+        names += (names.empty() ? u"" : u", ") + (u"\u201C" + entry->first + u"\u201D");
+        entry = settings.erase(entry);
+    }
+    if (names.empty())
+        return;
+    setAside(u"it holds settings that cannot be saved again (" + names + u": " + problem + u")",
+             u"the other settings are kept");
+    needsRewrite_ = !keepsDamagedFile_;
+}
+
+void SettingsFile::setAside(const String& problem, const String& consequence) {
+    const String damaged = u"The settings file " + quoted(path_) + u" is damaged: " + problem;
+    const fs::path aside = asideName(path_);
+    if (::rename(path_.c_str(), aside.c_str()) != 0) {
+        const int error = errno;
+        keepsDamagedFile_ = true;
+        report_(damaged + u". It could not be moved aside (" + systemError(error) +
+                u"), so it is left as it is and no settings will be saved over it; " + consequence +
+                u".");
+        return;
+    }
+    report_(damaged + u". It was moved to " + quoted(aside) + u" and " + consequence + u".");
+}
+
+bool SettingsFile::write(const Dictionary& settings) {
+    const String failure = u"The settings could not be saved to " + quoted(path_) + u": ";
+    if (keepsDamagedFile_) {
+        report_(failure + u"the damaged file there is kept for inspection.");
+        return false;
+    }
+    String problem;
+    const auto bytes = SettingsCoding::encode(settings, problem);
+    if (!bytes) {
+        report_(failure + problem + u".");
+        return false;
+    }
+    if (!writeBytes(*bytes, problem)) {
+        report_(failure + problem + u".");
+        return false;
+    }
+    return true;
+}
+
+bool SettingsFile::writeBytes(const Data& bytes, String& problem) const {
+    const fs::path folder = path_.parent_path();
+    if (!makeFolders(folder)) {
+        problem = u"its folder could not be made (" + systemError(errno) + u")";
+        return false;
+    }
+    std::string temporary = path_.string() + ".tmp-XXXXXX";
+    FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (file.get() < 0) {
+        problem = u"no temporary file could be made beside it (" + systemError(errno) + u")";
+        return false;
+    }
+    const bool written = writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
+    const int error = errno;
+    if (file.close() != 0 || !written) {
+        problem = systemError(written ? errno : error);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    if (::rename(temporary.c_str(), path_.c_str()) != 0) {
+        problem = systemError(errno);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    flushFolder(folder);
+    return true;
+}
+
+} // namespace platform

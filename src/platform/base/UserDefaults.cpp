@@ -1,0 +1,216 @@
+#include "platform/base/UserDefaults.h"
+
+#include "platform/base/NumberText.h"
+#include "platform/base/SettingsCoding.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path homeFolder() {
+    if (const char* home = std::getenv("HOME"); home && fs::path(home).is_absolute())
+        return home;
+    if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir)
+        return entry->pw_dir;
+    return "/";
+}
+
+} // namespace
+
+std::shared_ptr<UserDefaults> UserDefaults::standardUserDefaults() {
+    static const auto standard = std::make_shared<UserDefaults>(standardSettingsFolder());
+    return standard;
+}
+
+fs::path UserDefaults::standardSettingsFolder() {
+    // Relative values are invalid by the XDG base-directory rules and are ignored.
+    const char* configured = std::getenv("XDG_CONFIG_HOME");
+    const fs::path config = configured && fs::path(configured).is_absolute()
+                                ? fs::path(configured)
+                                : homeFolder() / ".config";
+    return config / "Sealscribe";
+}
+
+void UserDefaults::logMessage(const String& message) {
+    std::fprintf(stderr, "Sealscribe: %s\n", toUtf8Lossy(message).c_str());
+}
+
+UserDefaults::UserDefaults(const fs::path& folder, MessageSink sink,
+                           std::chrono::milliseconds writeDelay)
+    : report_(std::move(sink)), file_(folder / settingsFileName, report_),
+      userValues_(file_.load()), writer_(writeDelay, [this] { (void)writeChanges(); }) {
+    if (file_.needsRewrite()) {
+        ++changeCount_;
+        writer_.request();
+    }
+}
+
+UserDefaults::~UserDefaults() {
+    writer_.stop();
+    (void)writeChanges();
+}
+
+void UserDefaults::registerDefaults(const Dictionary& defaults) {
+    std::vector<String> changed;
+    {
+        std::lock_guard lock(mutex_);
+        for (const auto& [key, value] : defaults) {
+            auto& slot = registered_[key];
+            if (!(slot == value) && !userValues_.contains(key))
+                changed.push_back(key);
+            slot = value;
+        }
+    }
+    for (const String& key : changed)
+        keyDidChange(key);
+}
+
+Value UserDefaults::objectForKey(const String& key) const {
+    std::lock_guard lock(mutex_);
+    if (const auto found = userValues_.find(key); found != userValues_.end())
+        return found->second;
+    if (const auto found = registered_.find(key); found != registered_.end())
+        return found->second;
+    return {};
+}
+
+bool UserDefaults::boolForKey(const String& key) const {
+    const Value value = objectForKey(key);
+    if (const String* text = value.string())
+        return NumberText::boolValue(*text);
+    return value.boolValue();
+}
+
+std::int64_t UserDefaults::integerForKey(const String& key) const {
+    const Value value = objectForKey(key);
+    if (const String* text = value.string())
+        return NumberText::integerValue(*text);
+    return value.longValue();
+}
+
+float UserDefaults::floatForKey(const String& key) const {
+    const Value value = objectForKey(key);
+    if (const String* text = value.string())
+        return static_cast<float>(NumberText::doubleValue(*text));
+    return value.floatValue();
+}
+
+double UserDefaults::doubleForKey(const String& key) const {
+    const Value value = objectForKey(key);
+    if (const String* text = value.string())
+        return NumberText::doubleValue(*text);
+    return value.doubleValue();
+}
+
+std::optional<String> UserDefaults::stringForKey(const String& key) const {
+    const Value value = objectForKey(key);
+    if (const Number* number = value.number())
+        return NumberText::stringValue(*number);
+    return value.stringValue();
+}
+
+std::optional<Data> UserDefaults::dataForKey(const String& key) const {
+    return objectForKey(key).dataValue();
+}
+
+std::optional<Date> UserDefaults::dateForKey(const String& key) const {
+    const Value value = objectForKey(key);
+    return value.date() ? std::optional<Date>(*value.date()) : std::nullopt;
+}
+
+void UserDefaults::setObject(const Value& value, const String& key) {
+    if (value.isNone()) {
+        removeObjectForKey(key);
+        return;
+    }
+    String problem;
+    if (!SettingsCoding::canKeep(key, value, problem)) {
+        report_(u"The setting \u201C" + key + u"\u201D was not changed: " + problem + u".");
+        return;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        userValues_[key] = value;
+        ++changeCount_;
+    }
+    writer_.request();
+    keyDidChange(key);
+}
+
+void UserDefaults::setBool(bool value, const String& key) {
+    setObject(Value(Number::boolean(value)), key);
+}
+
+void UserDefaults::setInteger(std::int64_t value, const String& key) {
+    setObject(Value(Number::int64(value)), key);
+}
+
+void UserDefaults::setFloat(float value, const String& key) {
+    setObject(Value(Number::float32(value)), key);
+}
+
+void UserDefaults::removeObjectForKey(const String& key) {
+    {
+        std::lock_guard lock(mutex_);
+        if (userValues_.erase(key) == 0)
+            return;
+        ++changeCount_;
+    }
+    writer_.request();
+    keyDidChange(key);
+}
+
+bool UserDefaults::synchronize() {
+    return writeChanges();
+}
+
+bool UserDefaults::writeChanges() {
+    std::lock_guard writing(writeMutex_);
+    Dictionary snapshot;
+    std::uint64_t count = 0;
+    {
+        std::lock_guard lock(mutex_);
+        if (changeCount_ == writtenCount_)
+            return true;
+        snapshot = userValues_;
+        count = changeCount_;
+    }
+    if (!file_.write(snapshot))
+        return false;
+    writtenCount_ = count;
+    return true;
+}
+
+Value UserDefaults::valueForKey(const String& key) const {
+    return objectForKey(key);
+}
+
+void UserDefaults::setValueForKey(const Value& value, const String& key) {
+    setObject(value, key);
+}
+
+Observation UserDefaults::addChangeObserver(ChangeObserver observer) {
+    auto registration = std::make_shared<ChangeObserver>(std::move(observer));
+    std::erase_if(changeObservers_, [](const auto& weak) { return weak.expired(); });
+    changeObservers_.push_back(registration);
+    return Observation(registration);
+}
+
+void UserDefaults::keyDidChange(const String& key) {
+    didChangeValueForKey(key);
+    // Observers may add or cancel observations while they are told: tell a snapshot.
+    std::vector<std::shared_ptr<ChangeObserver>> live;
+    for (const auto& weak : changeObservers_)
+        if (auto observer = weak.lock())
+            live.push_back(std::move(observer));
+    for (const auto& observer : live)
+        (*observer)(key);
+}
+
+} // namespace platform

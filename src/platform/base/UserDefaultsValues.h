@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/base/Object.h"
+#include "platform/base/UserDefaults.h"
+
+#include <memory>
+
+namespace platform {
+
+// The values of a user-defaults controller by key: the store's value (the user's, else the
+// registered default), else the controller's initial value. Setting a key writes it to the
+// store. Observers of a key hear of every change of it, made here or on the store.
+class UserDefaultsValues : public Object {
+public:
+    explicit UserDefaultsValues(std::shared_ptr<UserDefaults> defaults);
+
+    Value valueForKey(const String& key) const override;
+    void setValueForKey(const Value& value, const String& key) override;
+
+    const Dictionary& initialValues() const { return initialValues_; }
+    void setInitialValues(const Dictionary& initialValues);
+
+private:
+    std::shared_ptr<UserDefaults> defaults_;
+    Dictionary initialValues_;
+    Observation storeChanges_;
+};
+
+} // namespace platform
