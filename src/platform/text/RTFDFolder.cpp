@@ -1,0 +1,158 @@
+#include "platform/text/RTFDFolder.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+RTFDFolder::WriteResult failure(const std::string& what, int error) {
+    return {false, what + ": " + std::strerror(error)};
+}
+
+std::optional<Data> readRegularFile(int folder, const char* name) {
+    const int file = openat(folder, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (file < 0)
+        return std::nullopt;
+    struct stat status {};
+    Data contents;
+    bool ok = fstat(file, &status) == 0 && S_ISREG(status.st_mode);
+    if (ok) {
+        contents.resize(static_cast<std::size_t>(status.st_size));
+        std::size_t done = 0;
+        while (ok && done < contents.size()) {
+            const ssize_t count = ::read(file, contents.data() + done, contents.size() - done);
+            ok = count > 0;
+            done += ok ? static_cast<std::size_t>(count) : 0;
+        }
+    }
+    close(file);
+    if (!ok)
+        return std::nullopt;
+    return contents;
+}
+
+bool writeAll(int file, const Data& contents) {
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        const ssize_t count = ::write(file, contents.data() + done, contents.size() - done);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        done += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+bool syncPath(const fs::path& path) {
+    const int handle = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return false;
+    const bool synced = fsync(handle) == 0;
+    close(handle);
+    return synced;
+}
+
+RTFDFolder::WriteResult writeFiles(const RTFDFolder::Files& files, const fs::path& folder) {
+    for (const auto& [name, contents] : files) {
+        const auto utf8 = toUtf8(name);
+        if (!utf8 || !RTFDFolder::isFileName(name))
+            return {false, "The package cannot hold a file named \"" + toUtf8Lossy(name) + "\""};
+        const fs::path path = folder / *utf8;
+        const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (file < 0)
+            return failure("Cannot create " + path.string(), errno);
+        const bool written = writeAll(file, contents) && fsync(file) == 0;
+        const int error = errno;
+        close(file);
+        if (!written)
+            return failure("Cannot write " + path.string(), error);
+    }
+    if (!syncPath(folder))
+        return failure("Cannot flush " + folder.string(), errno);
+    return {true, {}};
+}
+
+// Puts the finished folder in the place of the old package. Without an exchange of the
+// two names (a file system that lacks it), the old one steps aside first and comes back
+// if the new one cannot take its place.
+RTFDFolder::WriteResult replaceFolder(const fs::path& finished, const fs::path& folder) {
+    if (std::rename(finished.c_str(), folder.c_str()) == 0)
+        return {true, {}};
+    if (renameat2(AT_FDCWD, finished.c_str(), AT_FDCWD, folder.c_str(), RENAME_EXCHANGE) == 0) {
+        std::error_code ignored;
+        fs::remove_all(finished, ignored); // now the old package
+        return {true, {}};
+    }
+    const fs::path aside = finished.string() + ".old";
+    if (std::rename(folder.c_str(), aside.c_str()) != 0)
+        return failure("Cannot replace " + folder.string(), errno);
+    if (std::rename(finished.c_str(), folder.c_str()) != 0) {
+        const int error = errno;
+        std::rename(aside.c_str(), folder.c_str());
+        return failure("Cannot replace " + folder.string(), error);
+    }
+    std::error_code ignored;
+    fs::remove_all(aside, ignored);
+    return {true, {}};
+}
+
+} // namespace
+
+std::optional<RTFDFolder::Files> RTFDFolder::read(const fs::path& folder) {
+    const int handle = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return std::nullopt;
+    DIR* entries = fdopendir(handle);
+    if (entries == nullptr) {
+        close(handle);
+        return std::nullopt;
+    }
+    Files files;
+    while (const dirent* entry = readdir(entries)) {
+        auto name = fromUtf8(entry->d_name);
+        if (!name || !isFileName(*name))
+            continue;
+        if (auto contents = readRegularFile(dirfd(entries), entry->d_name))
+            files.emplace(std::move(*name), std::move(*contents));
+    }
+    closedir(entries);
+    return files;
+}
+
+RTFDFolder::WriteResult RTFDFolder::write(const Files& files, const fs::path& path) {
+    const fs::path folder = path.has_filename() ? path : path.parent_path(); // "Doc.rtfd/"
+    const fs::path parent = folder.has_parent_path() ? folder.parent_path() : fs::path(".");
+    std::string hidden = ".";
+    hidden += folder.filename().string();
+    hidden += ".XXXXXX";
+    std::string pattern = (parent / hidden).string();
+    if (mkdtemp(pattern.data()) == nullptr)
+        return failure("Cannot create a folder beside " + folder.string(), errno);
+    const fs::path finished = pattern;
+    WriteResult result = writeFiles(files, finished);
+    if (result.succeeded)
+        result = replaceFolder(finished, folder);
+    if (!result.succeeded) {
+        std::error_code ignored;
+        fs::remove_all(finished, ignored);
+        return result;
+    }
+    syncPath(parent);
+    return result;
+}
+
+bool RTFDFolder::isFileName(const String& name) {
+    return !name.empty() && name != u"." && name != u".." &&
+           name.find_first_of(u"/\0", 0, 2) == String::npos;
+}
+
+} // namespace platform

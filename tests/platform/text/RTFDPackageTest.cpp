@@ -1,0 +1,250 @@
+#include "platform/text/RTFDPackage.h"
+
+#include "TextFixtures.h"
+#include "platform/text/SerializedFileWrapper.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using platform::AttributedString;
+using platform::Data;
+using platform::RTFDFolder;
+using platform::RTFDPackage;
+using platform::SerializedFileWrapper;
+using platform::String;
+using textfixtures::attachmentText;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The bytes of a literal with NULs, without its terminator.
+template <std::size_t N> std::string bytes(const char (&literal)[N]) {
+    return std::string(literal, N - 1);
+}
+
+class RTFDPackageTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "rtfd-test-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    static std::vector<std::string> namesIn(const fs::path& folder) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    static void writeFile(const fs::path& path, std::string_view contents) {
+        std::ofstream(path, std::ios::binary) << contents;
+    }
+
+    fs::path folder_;
+};
+
+AttributedString withAttachments() {
+    AttributedString text(u"Image ");
+    text.replaceCharacters({text.length(), 0},
+                           attachmentText(u"photo.png", textfixtures::pngImage()));
+    text.replaceCharacters({text.length(), 0}, AttributedString(u" file "));
+    text.replaceCharacters({text.length(), 0},
+                           attachmentText(u"notes.txt", platform::dataFromBytes("n")));
+    text.replaceCharacters({text.length(), 0}, AttributedString(u"\n"));
+    return text;
+}
+
+TEST_F(RTFDPackageTest, HoldsTheRTFAndOneFileEachAttachment) {
+    const AttributedString text = withAttachments();
+    const RTFDPackage package = RTFDPackage::fromAttributedString(text);
+    std::vector<String> names;
+    for (const auto& [name, contents] : package.files())
+        names.push_back(name);
+    EXPECT_EQ(names, (std::vector<String>{u"TXT.rtf", u"notes.txt", u"photo.png"}));
+    const std::string rtf(platform::bytesOf(package.files().at(u"TXT.rtf")));
+    EXPECT_NE(rtf.find("{{\\NeXTGraphic photo.png \\width40 \\height20 "), std::string::npos)
+        << rtf;
+    EXPECT_EQ(rtf.find("89504e47"), std::string::npos); // the image is beside, not inside
+    EXPECT_EQ(package.attributedString(), text);
+}
+
+TEST_F(RTFDPackageTest, GivesAttachmentsValidUniqueFileNames) {
+    AttributedString text;
+    const auto add = [&text](const char16_t* name, const char* contents) {
+        text.replaceCharacters({text.length(), 0},
+                               attachmentText(name, platform::dataFromBytes(contents)));
+    };
+    add(u"a.png", "1");
+    add(u"a.png", "2"); // same name, other bytes
+    add(u"a.png", "1"); // same name and bytes: the same file
+    add(u"TXT.rtf", "3");
+    add(u"dir/x", "4");
+    add(u"..", "5");
+    add(u"trailing  ", "6");
+    add(u"", "7");
+    const RTFDPackage package = RTFDPackage::fromAttributedString(text);
+    const auto attachmentNames = [](const AttributedString& read) {
+        std::vector<String> names;
+        for (std::size_t i = 0; i < read.length(); ++i)
+            names.push_back(read.attributesAt(i).attachment->fileName());
+        return names;
+    };
+    const auto read = package.attributedString();
+    ASSERT_TRUE(read);
+    EXPECT_EQ(attachmentNames(*read),
+              (std::vector<String>{u"a.png", u"a 2.png", u"a.png", u"TXT 2.rtf", u"dir_x",
+                                   u"Attachment", u"trailing", u"Attachment 2"}));
+    EXPECT_EQ(read->attributesAt(1).attachment->contents(), platform::dataFromBytes("2"));
+    EXPECT_EQ(package.files().size(), 8u);
+}
+
+TEST_F(RTFDPackageTest, WritesAndReadsAFolder) {
+    const AttributedString text = withAttachments();
+    const fs::path path = folder_ / "Export.rtfd";
+    const auto result = RTFDPackage::fromAttributedString(text).writeToFolder(path);
+    ASSERT_TRUE(result.succeeded) << result.message;
+    EXPECT_EQ(namesIn(path), (std::vector<std::string>{"TXT.rtf", "notes.txt", "photo.png"}));
+    EXPECT_EQ(namesIn(folder_), std::vector<std::string>{"Export.rtfd"});
+    const auto package = RTFDPackage::readFromFolder(path);
+    ASSERT_TRUE(package);
+    EXPECT_EQ(package->attributedString(), text);
+}
+
+TEST_F(RTFDPackageTest, ReplacesAnExistingPackageWhole) {
+    const fs::path path = folder_ / "Doc.rtfd";
+    fs::create_directory(path);
+    writeFile(path / "TXT.rtf", "{\\rtf1 old}");
+    writeFile(path / "stale.png", "old");
+    const auto result =
+        RTFDPackage::fromAttributedString(AttributedString(u"new")).writeToFolder(path);
+    ASSERT_TRUE(result.succeeded) << result.message;
+    EXPECT_EQ(namesIn(path), std::vector<std::string>{"TXT.rtf"});
+    EXPECT_EQ(RTFDPackage::readFromFolder(path)->attributedString()->string(), u"new");
+    EXPECT_EQ(namesIn(folder_), std::vector<std::string>{"Doc.rtfd"});
+
+    ASSERT_TRUE(RTFDPackage::fromAttributedString(AttributedString(u"slash"))
+                    .writeToFolder(path.string() + "/")
+                    .succeeded);
+    EXPECT_EQ(RTFDPackage::readFromFolder(path)->attributedString()->string(), u"slash");
+
+    writeFile(folder_ / "plain.rtf", "{\\rtf1 a file}");
+    ASSERT_TRUE(RTFDPackage::fromAttributedString(AttributedString(u"x"))
+                    .writeToFolder(folder_ / "plain.rtf")
+                    .succeeded);
+    EXPECT_TRUE(fs::is_directory(folder_ / "plain.rtf"));
+}
+
+TEST_F(RTFDPackageTest, AFailedWriteLeavesTheOldPackage) {
+    const fs::path path = folder_ / "Doc.rtfd";
+    fs::create_directory(path);
+    writeFile(path / "TXT.rtf", "{\\rtf1 old}");
+    const RTFDFolder::Files files{{u"TXT.rtf", platform::dataFromBytes("{\\rtf1 new}")},
+                                  {u"z/evil", platform::dataFromBytes("x")}};
+    const auto result = RTFDFolder::write(files, path);
+    EXPECT_FALSE(result.succeeded);
+    EXPECT_FALSE(result.message.empty());
+    EXPECT_EQ(textfixtures::readFile((path / "TXT.rtf").string()), "{\\rtf1 old}");
+    EXPECT_EQ(namesIn(folder_), std::vector<std::string>{"Doc.rtfd"});
+
+    const auto noFolder = RTFDPackage::fromAttributedString(AttributedString(u"x"))
+                              .writeToFolder(folder_ / "missing" / "Doc.rtfd");
+    EXPECT_FALSE(noFolder.succeeded);
+}
+
+TEST_F(RTFDPackageTest, ReadsTheRegularFilesOfTheFolderOnly) {
+    const fs::path path = folder_ / "Doc.rtfd";
+    fs::create_directory(path);
+    writeFile(path / "TXT.rtf",
+              "{\\rtf1 a{{\\NeXTGraphic link.png}\\'ac}{{\\NeXTGraphic sub}\\'ac}b}");
+    writeFile(folder_ / "outside.png", "secret");
+    fs::create_symlink(folder_ / "outside.png", path / "link.png");
+    fs::create_directory(path / "sub");
+    const auto package = RTFDPackage::readFromFolder(path);
+    ASSERT_TRUE(package);
+    EXPECT_EQ(package->files().size(), 1u);
+    EXPECT_EQ(package->attributedString()->string(), u"ab");
+
+    EXPECT_FALSE(RTFDPackage::readFromFolder(folder_ / "none.rtfd"));
+    EXPECT_FALSE(RTFDPackage::readFromFolder(path / "TXT.rtf"));
+    fs::remove(path / "TXT.rtf");
+    EXPECT_FALSE(RTFDPackage::readFromFolder(path)->attributedString());
+}
+
+TEST_F(RTFDPackageTest, ReadsATextEditPackage) {
+    const auto package = RTFDPackage::readFromFolder(textfixtures::dataPath("textedit-image.rtfd"));
+    ASSERT_TRUE(package);
+    const auto text = package->attributedString();
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->string(), u"Picture: \uFFFC\nFile: \uFFFC end.");
+    const auto& image = text->attributesAt(9).attachment;
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->fileName(), u"Pasted Graphic.png");
+    EXPECT_EQ(image->contents(), textfixtures::pngImage());
+    EXPECT_EQ(text->attributesAt(17).attachment->contents(),
+              platform::dataFromBytes("plain notes\n"));
+}
+
+TEST_F(RTFDPackageTest, TravelsAsOneDataValue) {
+    const AttributedString text = withAttachments();
+    const Data data = RTFDPackage::fromAttributedString(text).serializedData();
+    const auto package = RTFDPackage::fromSerializedData(platform::bytesOf(data));
+    ASSERT_TRUE(package);
+    EXPECT_EQ(package->attributedString(), text);
+    EXPECT_FALSE(RTFDPackage::fromSerializedData("{\\rtf1 not a package}"));
+}
+
+TEST(SerializedFileWrapper, WritesTheFlatFolderLayout) {
+    const Data data = SerializedFileWrapper::serialize({{u"a", platform::dataFromBytes("xy")}});
+    const std::string expected = bytes("rtfd\0\0\0\0"
+                                       "\x03\0\0\0\x01\0\0\0"
+                                       "\x01\0\0\0a"
+                                       "\x0a\0\0\0"
+                                       "\x01\0\0\0\x02\0\0\0xy");
+    EXPECT_EQ(platform::bytesOf(data), expected);
+}
+
+// The serialization of an empty folder "Test1" as published by Simon Rodriguez
+// ("NSFileWrapper serializedRepresentation", 2015): only the folder's name entries.
+TEST(SerializedFileWrapper, ReadsThePlatformsMetadataAsNoFiles) {
+    const std::string published = bytes("rtfd\0\0\0\0\x03\0\0\0\x02\0\0\0"
+                                        "\x13\0\0\0__@PreferredName@__"
+                                        "\x17\0\0\0__@UTF8PreferredName@__"
+                                        "\x0d\0\0\0\x0d\0\0\0"
+                                        "\x01\0\0\0\x05\0\0\0Test1"
+                                        "\x01\0\0\0\x05\0\0\0Test1");
+    const auto files = SerializedFileWrapper::deserialize(published);
+    ASSERT_TRUE(files);
+    EXPECT_TRUE(files->empty());
+}
+
+TEST(SerializedFileWrapper, ReadsPaddedFilesAndSkipsFolders) {
+    const std::string data = bytes("rtfd\0\0\0\0\x03\0\0\0\x02\0\0\0"
+                                   "\x01\0\0\0p\x01\0\0\0d"
+                                   "\x15\0\0\0\x0c\0\0\0"
+                                   "\x01\0\0\0\x00\0\0\x80\x02\0\0\0\x03\0\0\0\0\0\0ok"
+                                   "\x03\0\0\0\0\0\0\0\0\0\0\0");
+    const auto files = SerializedFileWrapper::deserialize(data);
+    ASSERT_TRUE(files);
+    ASSERT_EQ(files->size(), 1u);
+    EXPECT_EQ(files->at(u"p"), platform::dataFromBytes("ok"));
+}
+
+TEST(SerializedFileWrapper, RefusesDamagedData) {
+    const Data data =
+        SerializedFileWrapper::serialize({{u"TXT.rtf", platform::dataFromBytes("{\\rtf1 x}")},
+                                          {u"b", platform::dataFromBytes("yy")}});
+    const std::string whole(platform::bytesOf(data));
+    for (std::size_t length = 0; length < whole.size(); ++length)
+        EXPECT_FALSE(SerializedFileWrapper::deserialize(whole.substr(0, length))) << length;
+    std::string huge = whole;
+    huge[12] = '\xff'; // a count of files larger than the data
+    EXPECT_FALSE(SerializedFileWrapper::deserialize(huge));
+}
+
+} // namespace
