@@ -1,0 +1,53 @@
+#include "platform/ui/PrintOperation.h"
+
+namespace platform {
+namespace {
+
+// The print panel is shown on the main thread only.
+PrintOperation::Presenter& presenter() {
+    static PrintOperation::Presenter instance;
+    return instance;
+}
+
+} // namespace
+
+void PrintOperation::setPresenter(Presenter newPresenter) {
+    presenter() = std::move(newPresenter);
+}
+
+std::shared_ptr<PrintOperation> PrintOperation::printOperationWithView(std::shared_ptr<View> view) {
+    return std::make_shared<PrintOperation>(std::move(view));
+}
+
+PrintOperation::PrintOperation(std::shared_ptr<View> view) : view_(std::move(view)) {
+    exposeKey(u"state", [this] { return Value(Number::int32(static_cast<int>(state_))); });
+}
+
+void PrintOperation::runOperation(Completion completion) {
+    completion_ = std::move(completion);
+    const auto shown = presenter();
+    if (!shown) {
+        cancel();
+        return;
+    }
+    shown(std::static_pointer_cast<PrintOperation>(shared_from_this()));
+}
+
+void PrintOperation::complete() {
+    finish(State::Printed);
+}
+
+void PrintOperation::cancel() {
+    finish(State::Cancelled);
+}
+
+void PrintOperation::finish(State state) {
+    if (state_ != State::Pending)
+        return;
+    state_ = state;
+    didChangeValueForKey(u"state");
+    if (auto completion = std::move(completion_))
+        completion(state == State::Printed);
+}
+
+} // namespace platform

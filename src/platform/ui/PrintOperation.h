@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/base/Object.h"
+
+#include <functional>
+#include <memory>
+
+namespace platform {
+
+class View;
+
+// Printing a view with the print panel: running the operation hands it to the presenter
+// (the Qt backend's print dialog, or a test) and returns at once; the presenter renders
+// the view and answers with complete or cancel. Observers of "state" hear the answer.
+class PrintOperation : public Object {
+public:
+    enum class State { Pending, Printed, Cancelled };
+    using Presenter = std::function<void(const std::shared_ptr<PrintOperation>& operation)>;
+    using Completion = std::function<void(bool printed)>;
+
+    // None removes the presenter; without one an operation is cancelled when it runs.
+    static void setPresenter(Presenter presenter);
+
+    [[nodiscard]] static std::shared_ptr<PrintOperation>
+    printOperationWithView(std::shared_ptr<View> view);
+
+    explicit PrintOperation(std::shared_ptr<View> view);
+
+    [[nodiscard]] const std::shared_ptr<View>& view() const { return view_; }
+    [[nodiscard]] State state() const { return state_; }
+
+    void runOperation(Completion completion = {});
+
+    // The print panel's answers; an operation answers once.
+    void complete();
+    void cancel();
+
+private:
+    void finish(State state);
+
+    std::shared_ptr<View> view_;
+    State state_ = State::Pending;
+    Completion completion_;
+};
+
+} // namespace platform

@@ -1,0 +1,60 @@
+#include "platform/ui/SharedFontManager.h"
+
+#include "platform/text/FontManager.h"
+
+#include <mutex>
+
+namespace platform {
+namespace {
+
+std::mutex sharedMutex;
+std::shared_ptr<SharedFontManager> sharedInstance;
+
+} // namespace
+
+std::shared_ptr<SharedFontManager> SharedFontManager::sharedFontManager() {
+    const std::lock_guard lock(sharedMutex);
+    if (!sharedInstance)
+        sharedInstance = std::make_shared<SharedFontManager>();
+    return sharedInstance;
+}
+
+void SharedFontManager::setSharedFontManager(std::shared_ptr<SharedFontManager> manager) {
+    const std::lock_guard lock(sharedMutex);
+    sharedInstance = std::move(manager);
+}
+
+SharedFontManager::SharedFontManager() : SharedFontManager(nullptr) {}
+
+SharedFontManager::SharedFontManager(std::shared_ptr<const FontManager> fonts)
+    : fonts_(std::move(fonts)) {
+    exposeKey(
+        u"enabled", [this] { return Value(Number::boolean(enabled_)); },
+        [this](const Value& value) { setEnabled(value.boolValue()); });
+}
+
+SharedFontManager::~SharedFontManager() = default;
+
+const FontManager& SharedFontManager::fonts() const {
+    // Loading fontconfig's configuration takes a while; a program that never asks skips it.
+    if (!fonts_)
+        fonts_ = std::make_shared<const FontManager>();
+    return *fonts_;
+}
+
+std::vector<String> SharedFontManager::availableFontFamilies() const {
+    return fonts().availableFontFamilies();
+}
+
+std::optional<Font> SharedFontManager::fontWithName(const String& family, double size) const {
+    return fonts().fontWithName(family, size);
+}
+
+void SharedFontManager::setEnabled(bool enabled) {
+    if (enabled_ == enabled)
+        return;
+    enabled_ = enabled;
+    didChangeValueForKey(u"enabled");
+}
+
+} // namespace platform

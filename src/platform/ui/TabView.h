@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/ui/View.h"
+
+#include <cstdint>
+
+namespace platform {
+
+class TabViewItem;
+
+// Tabs of which one is shown. Observable key: "selectedIndex" (-1: none).
+class TabView : public View {
+public:
+    TabView();
+    explicit TabView(const Rect& frame);
+
+    [[nodiscard]] const std::vector<std::shared_ptr<TabViewItem>>& tabViewItems() const {
+        return items_;
+    }
+    [[nodiscard]] std::int64_t numberOfTabViewItems() const {
+        return static_cast<std::int64_t>(items_.size());
+    }
+    // The first item added is selected.
+    void addTabViewItem(const std::shared_ptr<TabViewItem>& item);
+    // None outside the items.
+    [[nodiscard]] std::shared_ptr<TabViewItem> tabViewItemAtIndex(std::int64_t index) const;
+
+    [[nodiscard]] std::int64_t indexOfSelectedTabViewItem() const { return selected_; }
+    [[nodiscard]] std::shared_ptr<TabViewItem> selectedTabViewItem() const {
+        return tabViewItemAtIndex(selected_);
+    }
+    // An index outside the items changes nothing.
+    void selectTabViewItemAtIndex(std::int64_t index);
+
+    // User entry point.
+    void userSelectTabViewItemAtIndex(std::int64_t index) { selectTabViewItemAtIndex(index); }
+
+private:
+    std::vector<std::shared_ptr<TabViewItem>> items_;
+    std::int64_t selected_ = -1;
+};
+
+} // namespace platform

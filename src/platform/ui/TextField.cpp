@@ -1,0 +1,43 @@
+#include "platform/ui/TextField.h"
+
+#include "platform/ui/Window.h"
+
+namespace platform {
+
+TextField::TextField() : TextField(Rect()) {}
+
+TextField::TextField(const Rect& frame) : Control(frame) {
+    exposeKey(
+        u"editable", [this] { return Value(Number::boolean(editable_)); },
+        [this](const Value& value) { setEditable(value.boolValue()); });
+}
+
+std::shared_ptr<TextField> TextField::labelWithString(const String& text) {
+    auto label = std::make_shared<TextField>();
+    label->setEditable(false);
+    label->setStringValue(text);
+    return label;
+}
+
+void TextField::setEditable(bool editable) {
+    editable_ = editable;
+    didChangeValueForKey(u"editable");
+}
+
+void TextField::userType(const String& text) {
+    if (!editable_ || !isEnabled())
+        return;
+    if (const auto owner = window()) {
+        if (!owner->makeFirstResponder(std::static_pointer_cast<Responder>(shared_from_this())))
+            return;
+    }
+    setStringValue(text);
+}
+
+void TextField::userPressEnter() {
+    if (!editable_)
+        return;
+    sendOwnAction();
+}
+
+} // namespace platform

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/ui/Control.h"
+
+namespace platform {
+
+// A one-line text field, or a label when it is not editable. Its string value is the
+// text shown; pressing enter sends its action. Observable key: "editable" (and those of
+// Control).
+class TextField : public Control {
+public:
+    TextField();
+    explicit TextField(const Rect& frame);
+
+    // A text that the user cannot edit.
+    [[nodiscard]] static std::shared_ptr<TextField> labelWithString(const String& text);
+
+    [[nodiscard]] bool isEditable() const { return editable_; }
+    void setEditable(bool editable);
+
+    // User entry points. Typing takes the keyboard focus (when the window lets the
+    // present first responder go) and makes the field's text `text`; a label or a
+    // disabled field takes no typing.
+    void userType(const String& text);
+    void userPressEnter();
+
+private:
+    bool editable_ = true;
+};
+
+} // namespace platform

@@ -1,0 +1,73 @@
+#include "platform/ui/Toolbar.h"
+
+#include "platform/ui/Application.h"
+#include "platform/ui/ToolbarDelegate.h"
+#include "platform/ui/ToolbarItem.h"
+#include "platform/ui/UserInterfaceValidation.h"
+
+#include <algorithm>
+
+namespace platform {
+
+Toolbar::Toolbar(const String& identifier) : identifier_(identifier) {
+    exposeKey(
+        u"visible", [this] { return Value(Number::boolean(visible_)); },
+        [this](const Value& value) { setVisible(value.boolValue()); });
+    exposeKey(u"selectedItemIdentifier", [this] { return Value(selected_); });
+}
+
+void Toolbar::setDelegate(const std::shared_ptr<ToolbarDelegate>& delegate) {
+    delegate_ = delegate;
+    if (window())
+        loadItems();
+}
+
+void Toolbar::setVisible(bool visible) {
+    if (visible == visible_)
+        return;
+    visible_ = visible;
+    didChangeValueForKey(u"visible");
+}
+
+void Toolbar::setSelectedItemIdentifier(const std::optional<String>& identifier) {
+    selected_ = identifier;
+    didChangeValueForKey(u"selectedItemIdentifier");
+}
+
+void Toolbar::validateVisibleItems() {
+    const auto application = Application::sharedApplication();
+    for (const auto& item : items_)
+        if (!item->action().empty())
+            item->setEnabled(UserInterfaceValidation::validateToolbarItem(*application, *item));
+}
+
+void Toolbar::attachTo(const std::shared_ptr<Window>& window) {
+    attachedWindow_ = window;
+    loadItems();
+}
+
+void Toolbar::loadItems() {
+    const auto source = delegate();
+    if (loaded_ || !source)
+        return;
+    loaded_ = true;
+    const auto self = std::static_pointer_cast<Toolbar>(shared_from_this());
+    for (const auto& identifier : source->toolbarDefaultItemIdentifiers(*this)) {
+        auto item = source->toolbar(*this, identifier, true);
+        if (!item)
+            continue;
+        item->toolbar_ = self;
+        items_.push_back(std::move(item));
+    }
+    didChangeValueForKey(u"items");
+}
+
+bool Toolbar::isSelectable(const String& identifier) {
+    const auto source = delegate();
+    if (!source)
+        return false;
+    const auto selectable = source->toolbarSelectableItemIdentifiers(*this);
+    return std::find(selectable.begin(), selectable.end(), identifier) != selectable.end();
+}
+
+} // namespace platform
