@@ -1,5 +1,7 @@
 #include "platform/base/URLLoader.h"
 
+#include "platform/base/FileDescriptor.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -30,21 +32,6 @@ bool equalsIgnoringCase(std::u16string_view text, std::u16string_view lowerCase)
                           return (a >= u'A' && a <= u'Z' ? char16_t(a | 0x20) : a) == b;
                       });
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 // A path whose bytes open exactly the file it names, or none.
 std::optional<std::string> localPath(const URL& url) {
