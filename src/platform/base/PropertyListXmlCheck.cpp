@@ -7,61 +7,78 @@
 namespace platform {
 namespace {
 
-struct Skipped {
+constexpr auto npos = std::string_view::npos;
+
+struct Markup {
     std::string_view opening;
     std::string_view closing;
 };
 
 // Markup that holds no elements; the DOCTYPE comes last, as "<!" opens the others too.
-constexpr Skipped skipped[] = {{"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}, {"<!", ">"}};
+constexpr Markup skipped[] = {{"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}, {"<!", ">"}};
+
+// Where the markup or tag that opens at `position` ends; npos when it never does.
+std::size_t endOf(std::string_view text, std::size_t position, bool& isTag) {
+    const std::string_view rest = text.substr(position);
+    for (const auto& markup : skipped) {
+        if (rest.starts_with(markup.opening)) {
+            isTag = false;
+            const auto end = text.find(markup.closing, position + markup.opening.size());
+            return end == npos ? npos : end + markup.closing.size();
+        }
+    }
+    isTag = true;
+    const auto end = text.find('>', position);
+    return end == npos ? npos : end + 1;
+}
+
+class Counter {
+public:
+    explicit Counter(std::string& reason) : reason_(reason) {}
+
+    // A tag from "<" to ">": an end tag, an empty element or a start tag.
+    bool count(std::string_view tag) {
+        if (tag.starts_with("</")) {
+            depth_ -= depth_ > 0 ? 1 : 0;
+            return true;
+        }
+        if (++elements_ > PropertyListLimits::maximumElements + 1)
+            return fail("of more than " + std::to_string(PropertyListLimits::maximumElements) +
+                        " elements");
+        const bool empty = tag.ends_with("/>");
+        // The <plist> element around the value is one level more.
+        if (!empty && ++depth_ > PropertyListLimits::maximumDepth + 1)
+            return fail("nested deeper than " + std::to_string(PropertyListLimits::maximumDepth) +
+                        " levels");
+        return true;
+    }
+
+private:
+    bool fail(const std::string& why) {
+        reason_ = "XML property list " + why;
+        return false;
+    }
+
+    std::string& reason_;
+    std::size_t depth_ = 0;
+    std::size_t elements_ = 0;
+};
 
 } // namespace
 
 bool PropertyListXmlCheck::check(const Data& bytes, std::string& reason) {
     const std::string_view text = bytesOf(bytes);
-    // The <plist> element around the value is one level more.
-    constexpr std::size_t maximumDepth = PropertyListLimits::maximumDepth + 1;
-    std::size_t depth = 0;
-    std::size_t elements = 0;
-    std::size_t position = text.find('<');
-    while (position != std::string_view::npos) {
-        const std::string_view rest = text.substr(position);
-        std::size_t end = std::string_view::npos;
-        for (const auto& markup : skipped) {
-            if (rest.starts_with(markup.opening)) {
-                end = text.find(markup.closing, position + markup.opening.size());
-                if (end == std::string_view::npos) {
-                    reason = "damaged XML property list: unterminated markup";
-                    return false;
-                }
-                end += markup.closing.size();
-                break;
-            }
+    Counter counter(reason);
+    for (auto position = text.find('<'); position != npos; position = text.find('<', position)) {
+        bool isTag = false;
+        const auto end = endOf(text, position, isTag);
+        if (end == npos) {
+            reason = "damaged XML property list: unterminated markup";
+            return false;
         }
-        if (end == std::string_view::npos) {
-            end = text.find('>', position);
-            if (end == std::string_view::npos) {
-                reason = "damaged XML property list: unterminated tag";
-                return false;
-            }
-            if (rest.starts_with("</")) {
-                depth -= depth > 0 ? 1 : 0;
-            } else {
-                const bool empty = text[end - 1] == '/';
-                if (++elements > PropertyListLimits::maximumElements + 1) {
-                    reason = "XML property list of more than " +
-                             std::to_string(PropertyListLimits::maximumElements) + " elements";
-                    return false;
-                }
-                if (!empty && ++depth > maximumDepth) {
-                    reason = "XML property list nested deeper than " +
-                             std::to_string(PropertyListLimits::maximumDepth) + " levels";
-                    return false;
-                }
-            }
-            ++end;
-        }
-        position = text.find('<', end);
+        if (isTag && !counter.count(text.substr(position, end - position)))
+            return false;
+        position = end;
     }
     return true;
 }

@@ -38,7 +38,7 @@ public:
     Value(std::shared_ptr<Object> object);
 
     // Optional values map none to none.
-    template <typename T> Value(const std::optional<T>& value) {
+    template <typename T> explicit Value(const std::optional<T>& value) {
         if (value)
             *this = Value(*value);
     }
