@@ -1,0 +1,374 @@
+#include "platform/ui/Document.h"
+
+#include "platform/base/Timer.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/DocumentAlerts.h"
+#include "platform/ui/DocumentController.h"
+#include "platform/ui/FileReader.h"
+#include "platform/ui/FileWriter.h"
+#include "platform/ui/MenuItem.h"
+#include "platform/ui/SavePanel.h"
+#include "platform/ui/Window.h"
+#include "platform/ui/WindowController.h"
+
+#include <algorithm>
+
+namespace platform {
+
+Document::Document() {
+    exposeKey(u"documentEdited", [this] { return Value(Number::boolean(isDocumentEdited())); });
+    exposeKey(u"fileURL",
+              [this] { return fileURL_ ? Value(fileURL_->absoluteString()) : Value(); });
+    exposeKey(u"fileType", [this] { return Value(fileType_); });
+    exposeKey(u"displayName", [this] { return Value(displayName()); });
+    exposeOutlet(u"window", windowOutlet_);
+    exposeAction(u"saveDocument:", [this](const Sender& sender) { saveDocument(sender); });
+    exposeAction(u"saveDocumentAs:", [this](const Sender& sender) { saveDocumentAs(sender); });
+    exposeAction(u"revertDocumentToSaved:",
+                 [this](const Sender& sender) { revertDocumentToSaved(sender); });
+    exposeAction(u"runPageLayout:", [this](const Sender& sender) { runPageLayout(sender); });
+    exposeAction(u"printDocument:", [this](const Sender& sender) { printDocument(sender); });
+}
+
+Document::~Document() {
+    cancelAutosave();
+}
+
+std::shared_ptr<Document> Document::self() {
+    return std::static_pointer_cast<Document>(shared_from_this());
+}
+
+void Document::updateChangeCount(DocumentChangeType change) {
+    const bool wasEdited = isDocumentEdited();
+    switch (change) {
+    case ChangeDone:
+        ++changeCount_;
+        break;
+    case ChangeUndone:
+        --changeCount_;
+        break;
+    case ChangeCleared:
+        changeCount_ = 0;
+        break;
+    }
+    if (isDocumentEdited())
+        scheduleAutosave();
+    else
+        cancelAutosave();
+    if (wasEdited != isDocumentEdited())
+        didChangeValueForKey(u"documentEdited");
+}
+
+void Document::setFileURL(const std::optional<platform::URL>& url) {
+    fileURL_ = url;
+    didChangeValueForKey(u"fileURL");
+    fileNameChanged();
+}
+
+void Document::setFileType(const String& typeName) {
+    fileType_ = typeName;
+    didChangeValueForKey(u"fileType");
+}
+
+void Document::fileNameChanged() {
+    didChangeValueForKey(u"displayName");
+    for (const auto& controller : windowControllers_)
+        controller->synchronizeWindowTitleWithDocumentName();
+}
+
+String Document::displayName() const {
+    if (fileURL_)
+        if (auto name = fileURL_->lastPathComponent())
+            return *name;
+    if (untitledNumber_ > 1)
+        return u"Untitled " + fromUtf8(std::to_string(untitledNumber_)).value_or(u"");
+    return u"Untitled";
+}
+
+bool Document::readFromData(const Data&, const String&, std::optional<String>&) {
+    return false;
+}
+
+std::optional<Data> Document::dataOfType(const String&, std::optional<String>&) {
+    return std::nullopt;
+}
+
+bool Document::readFromURL(const platform::URL& url, const String& typeName,
+                           std::optional<String>& error) {
+    errorAlreadyReported_ = false;
+    String reason;
+    const auto path = url.isFileURL() ? url.path() : std::nullopt;
+    const auto data = path ? FileReader::readData(*path, reason) : std::nullopt;
+    if (!data) {
+        error = path ? reason : u"The address does not name a file.";
+        return false;
+    }
+    return readFromData(*data, typeName, error);
+}
+
+void Document::makeWindowControllers() {
+    const String name = windowNibName();
+    if (!name.empty())
+        addWindowController(std::make_shared<WindowController>(name, shared_from_this()));
+}
+
+void Document::addWindowController(const std::shared_ptr<WindowController>& controller) {
+    if (!controller ||
+        std::ranges::find(windowControllers_, controller) != windowControllers_.end())
+        return;
+    windowControllers_.push_back(controller);
+    controller->setDocument(self());
+}
+
+void Document::removeWindowController(const WindowController& controller) {
+    const auto found = std::ranges::find_if(
+        windowControllers_, [&](const auto& candidate) { return candidate.get() == &controller; });
+    if (found == windowControllers_.end())
+        return;
+    const auto removed = *found;
+    windowControllers_.erase(found);
+    removed->setDocument(nullptr);
+}
+
+std::shared_ptr<WindowController> Document::controllerOf(const Window& window) const {
+    for (const auto& controller : windowControllers_)
+        if (controller->isWindowLoaded() && controller->window().get() == &window)
+            return controller;
+    return nullptr;
+}
+
+std::shared_ptr<Window> Document::windowForSheet() const {
+    return windowControllers_.empty() ? nullptr : windowControllers_.front()->window();
+}
+
+std::shared_ptr<Window> Document::loadedWindowForSheet() const {
+    if (windowControllers_.empty() || !windowControllers_.front()->isWindowLoaded())
+        return nullptr;
+    return windowControllers_.front()->window();
+}
+
+void Document::showWindows() {
+    const auto controllers = windowControllers_;
+    for (const auto& controller : controllers)
+        controller->showWindow(nullptr);
+}
+
+void Document::scheduleAutosave() {
+    if (autosaveTimer_ || closed_ || !fileURL_ || !autosavesInPlace())
+        return;
+    const std::weak_ptr<Document> weakSelf = self();
+    autosaveTimer_ =
+        Timer::scheduledTimerWithTimeInterval(autosaveDelay, false, [weakSelf](Timer&) {
+            if (const auto document = weakSelf.lock()) {
+                document->autosaveTimer_.reset();
+                document->autosaveInPlaceIfNeeded();
+            }
+        });
+}
+
+void Document::cancelAutosave() {
+    if (autosaveTimer_)
+        autosaveTimer_->invalidate();
+    autosaveTimer_.reset();
+}
+
+void Document::autosaveInPlaceIfNeeded() {
+    if (closed_ || !isDocumentEdited() || !fileURL_ || !autosavesInPlace())
+        return;
+    // A sheet may be asking the user about these very changes (Don't Save).
+    if (const auto window = loadedWindowForSheet(); window && window->attachedSheet()) {
+        scheduleAutosave();
+        return;
+    }
+    cancelAutosave();
+    saveToURL(*fileURL_, fileType_, SaveOperationType::AutosaveInPlace);
+}
+
+void Document::saveDocument(const Sender&) {
+    saveDocumentWithDelegate({});
+}
+
+void Document::saveDocumentAs(const Sender&) {
+    runSaveAsPanel({});
+}
+
+void Document::saveDocumentWithDelegate(std::function<void(bool didSave)> completion) {
+    if (!fileURL_) {
+        runSaveAsPanel(std::move(completion));
+        return;
+    }
+    saveToURL(*fileURL_, fileType_, SaveOperationType::Save,
+              [completion = std::move(completion)](const std::optional<String>& error) {
+                  if (completion)
+                      completion(!error);
+              });
+}
+
+std::vector<String> Document::fileExtensionsForType() const {
+    const auto controller = controller_.lock();
+    return controller ? controller->fileExtensionsFromType(fileType_) : std::vector<String>{};
+}
+
+void Document::runSaveAsPanel(std::function<void(bool didSave)> completion) {
+    auto panel = SavePanel::savePanel();
+    panel->setAllowedFileTypes(fileExtensionsForType());
+    panel->setNameFieldStringValue(displayName());
+    const auto document = self();
+    panel->beginSheetModalForWindow(
+        windowForSheet(),
+        [document, panel, completion = std::move(completion)](ModalResponse result) {
+            const auto url = panel->URL();
+            if (result != ModalResponseOK || !url) {
+                if (completion)
+                    completion(false);
+                return;
+            }
+            document->saveToURL(*url, document->fileType_, SaveOperationType::SaveAs,
+                                [completion](const std::optional<String>& error) {
+                                    if (completion)
+                                        completion(!error);
+                                });
+        });
+}
+
+void Document::saveToURL(const platform::URL& url, const String& typeName,
+                         SaveOperationType operation, SaveCompletion completion) {
+    const auto keepAlive = self();
+    errorAlreadyReported_ = false;
+    std::optional<String> error;
+    const auto data = dataOfType(typeName, error);
+    const auto path = url.isFileURL() ? url.path() : std::nullopt;
+    if (data && !path)
+        error = u"The address does not name a file.";
+    else if (data)
+        error = fileWriter().writeData(*data, *path);
+    else if (!error)
+        error = u"The document's contents could not be made.";
+
+    if (error) {
+        if (!errorAlreadyReported_)
+            presentError(DocumentAlerts::couldNotBeSaved(displayName()), *error);
+    } else {
+        if (operation != SaveOperationType::AutosaveInPlace) {
+            setFileType(typeName);
+            if (fileURL_ != url)
+                setFileURL(url);
+        }
+        updateChangeCount(ChangeCleared);
+    }
+    if (completion)
+        completion(error);
+}
+
+FileWriter& Document::fileWriter() {
+    if (!fileWriter_)
+        fileWriter_ = std::make_shared<FileWriter>();
+    return *fileWriter_;
+}
+
+void Document::revertDocumentToSaved(const Sender&) {
+    if (!fileURL_)
+        return;
+    const auto document = self();
+    DocumentAlerts::revert(displayName())
+        ->beginSheetModalForWindow(windowForSheet(), [document](ModalResponse answer) {
+            if (answer == AlertFirstButtonReturn)
+                document->revertAfterConfirmation();
+        });
+}
+
+void Document::revertAfterConfirmation() {
+    if (!fileURL_)
+        return;
+    std::optional<String> error;
+    if (!revertToContentsOfURL(*fileURL_, fileType_, error) && !errorAlreadyReported_)
+        presentError(DocumentAlerts::couldNotBeReverted(displayName()),
+                     error.value_or(u"The file could not be read."));
+}
+
+bool Document::revertToContentsOfURL(const platform::URL& url, const String& typeName,
+                                     std::optional<String>& error) {
+    if (!readFromURL(url, typeName, error))
+        return false;
+    updateChangeCount(ChangeCleared);
+    return true;
+}
+
+void Document::presentError(const String& message, const String& reason) const {
+    DocumentAlerts::failure(message, reason)->beginSheetModalForWindow(windowForSheet(), {});
+}
+
+void Document::canCloseDocumentWithDelegate(ShouldCloseHandler handler) {
+    if (!isDocumentEdited()) {
+        if (handler)
+            handler(*this, true);
+        return;
+    }
+    const auto document = self();
+    const auto tell = [document, handler](bool shouldClose) {
+        if (handler)
+            handler(*document, shouldClose);
+    };
+    DocumentAlerts::shouldClose(displayName())
+        ->beginSheetModalForWindow(windowForSheet(), [document, tell](ModalResponse answer) {
+            if (answer == AlertFirstButtonReturn)
+                document->saveDocumentWithDelegate(tell);
+            else
+                tell(answer == AlertThirdButtonReturn);
+        });
+}
+
+void Document::close() {
+    if (closed_)
+        return;
+    const auto keepAlive = self();
+    closed_ = true;
+    cancelAutosave();
+    const auto controllers = windowControllers_;
+    for (const auto& controller : controllers)
+        controller->close();
+    windowControllers_.clear();
+    for (const auto& controller : controllers)
+        controller->setDocument(nullptr);
+    if (const auto controller = controller_.lock())
+        controller->removeDocument(keepAlive);
+}
+
+std::optional<bool> Document::validateUserInterfaceItem(const UserInterfaceItem& item) {
+    const String action = item.action();
+    if (action == u"revertDocumentToSaved:")
+        return fileURL_.has_value() && isDocumentEdited();
+    if (action == u"saveDocument:" || action == u"saveDocumentAs:" || action == u"runPageLayout:" ||
+        action == u"printDocument:")
+        return true;
+    return respondsToAction(action);
+}
+
+std::optional<bool> Document::validateMenuItem(MenuItem& item) {
+    return validateUserInterfaceItem(item);
+}
+
+bool Document::windowShouldClose(Window& window) {
+    const auto controller = controllerOf(window);
+    if (!controller || (windowControllers_.size() > 1 && !controller->shouldCloseDocument()))
+        return true;
+    canCloseDocumentWithDelegate([](Document& document, bool shouldClose) {
+        if (shouldClose)
+            document.close();
+    });
+    return false;
+}
+
+void Document::windowWillClose(Window& window) {
+    if (closed_)
+        return;
+    const auto controller = controllerOf(window);
+    if (!controller)
+        return;
+    const auto keepAlive = self();
+    removeWindowController(*controller);
+    if (windowControllers_.empty() || controller->shouldCloseDocument())
+        close();
+}
+
+} // namespace platform

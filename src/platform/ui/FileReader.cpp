@@ -1,0 +1,55 @@
+#include "platform/ui/FileReader.h"
+
+#include "platform/base/FileDescriptor.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+String reasonForError(int error) {
+    return fromUtf8(std::generic_category().message(error)).value_or(u"Unknown error");
+}
+
+} // namespace
+
+std::optional<Data> FileReader::readData(const String& path, String& reason) {
+    const auto bytes = toUtf8(path);
+    if (!bytes || bytes->empty() || bytes->find('\0') != std::string::npos) {
+        reason = u"The file name cannot be used on this system.";
+        return std::nullopt;
+    }
+    FileDescriptor file(::open(bytes->c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat status {};
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
+        reason = reasonForError(errno);
+        return std::nullopt;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        reason = reasonForError(EISDIR);
+        return std::nullopt;
+    }
+    Data data;
+    if (S_ISREG(status.st_mode))
+        data.reserve(static_cast<std::size_t>(status.st_size));
+    std::uint8_t buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
+        if (count == 0)
+            return data;
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            reason = reasonForError(errno);
+            return std::nullopt;
+        }
+        data.insert(data.end(), buffer, buffer + count);
+    }
+}
+
+} // namespace platform

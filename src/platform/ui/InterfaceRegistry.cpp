@@ -1,0 +1,41 @@
+#include "platform/ui/InterfaceRegistry.h"
+
+#include <cstdio>
+
+namespace platform {
+namespace {
+
+std::shared_ptr<InterfaceRegistry>& installedRegistry() {
+    static std::shared_ptr<InterfaceRegistry> registry;
+    return registry;
+}
+
+} // namespace
+
+std::shared_ptr<InterfaceRegistry> InterfaceRegistry::sharedRegistry() {
+    auto& registry = installedRegistry();
+    if (!registry)
+        registry = std::make_shared<InterfaceRegistry>();
+    return registry;
+}
+
+void InterfaceRegistry::setSharedRegistry(const std::shared_ptr<InterfaceRegistry>& registry) {
+    installedRegistry() = registry;
+}
+
+void InterfaceRegistry::logMessage(const String& message) {
+    std::fprintf(stderr, "Sealscribe: %s\n", toUtf8Lossy(message).c_str());
+}
+
+InterfaceRegistry::InterfaceRegistry(MessageSink sink) : sink_(std::move(sink)) {}
+
+void InterfaceRegistry::registerInterface(const String& name, Builder builder) {
+    builders_[name] = std::move(builder);
+}
+
+const InterfaceRegistry::Builder* InterfaceRegistry::builderNamed(const String& name) const {
+    const auto found = builders_.find(name);
+    return found == builders_.end() ? nullptr : &found->second;
+}
+
+} // namespace platform

@@ -1,0 +1,151 @@
+#include "platform/ui/SavePanel.h"
+
+#include "platform/base/FileManager.h"
+#include "platform/base/ProgrammingError.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/ModalPanelRunner.h"
+#include "platform/ui/ModalRunner.h"
+#include "platform/ui/PathExtension.h"
+
+namespace platform {
+
+std::shared_ptr<SavePanel> SavePanel::savePanel() {
+    return std::make_shared<SavePanel>();
+}
+
+SavePanel::SavePanel() : prompt_(u"Save") {
+    exposeKey(u"prompt", [this] { return Value(prompt_); });
+    exposeKey(u"message", [this] { return Value(message_); });
+    exposeKey(u"nameFieldStringValue", [this] { return Value(nameFieldStringValue_); });
+}
+
+void SavePanel::setAllowedFileTypes(const std::vector<String>& types) {
+    allowedFileTypes_ = types;
+    didChangeValueForKey(u"allowedFileTypes");
+}
+
+void SavePanel::setPrompt(const String& prompt) {
+    prompt_ = prompt;
+    didChangeValueForKey(u"prompt");
+}
+
+void SavePanel::setMessage(const String& message) {
+    message_ = message;
+    didChangeValueForKey(u"message");
+}
+
+void SavePanel::setNameFieldStringValue(const String& name) {
+    nameFieldStringValue_ = name;
+    didChangeValueForKey(u"nameFieldStringValue");
+}
+
+void SavePanel::setDirectoryURL(const std::optional<platform::URL>& url) {
+    directoryURL_ = url;
+    didChangeValueForKey(u"directoryURL");
+}
+
+std::optional<URL> SavePanel::URL() const {
+    if (urls_.empty())
+        return std::nullopt;
+    return urls_.front();
+}
+
+void SavePanel::beginSheetModalForWindow(const std::shared_ptr<Window>& window,
+                                         CompletionHandler handler) {
+    if (!window) {
+        const ModalResponse result = runModal();
+        if (handler)
+            handler(result);
+        return;
+    }
+    urls_.clear();
+    window->beginSheet(std::static_pointer_cast<Window>(shared_from_this()),
+                       [handler = std::move(handler)](ModalResponse result) {
+                           if (handler)
+                               handler(result);
+                       });
+}
+
+ModalResponse SavePanel::runModal() {
+    if (runningModal_)
+        programmingError("a panel was run modally while it is already running modally");
+    const auto runner = std::dynamic_pointer_cast<ModalPanelRunner>(
+        Application::sharedApplication()->modalRunner());
+    if (!runner)
+        programmingError("a modal panel was run with no modal runner that shows panels installed");
+    const auto keepAlive = shared_from_this();
+    urls_.clear();
+    runningModal_ = true;
+    modalResponse_.reset();
+    runner->runModalForPanel(*this);
+    runningModal_ = false;
+    return modalResponse_.value_or(ModalResponseAbort);
+}
+
+bool SavePanel::isShown() const {
+    if (runningModal_)
+        return !modalResponse_;
+    return sheetParent() != nullptr;
+}
+
+bool SavePanel::userChoose(const String& path) {
+    return userChoosePaths({path});
+}
+
+bool SavePanel::userChoosePaths(const std::vector<String>& paths) {
+    if (!isShown())
+        return false;
+    auto urls = acceptedURLs(paths);
+    if (!urls)
+        return false;
+    urls_ = std::move(*urls);
+    answer(ModalResponseOK);
+    return true;
+}
+
+bool SavePanel::userCancel() {
+    if (!isShown())
+        return false;
+    urls_.clear();
+    answer(ModalResponseCancel);
+    return true;
+}
+
+void SavePanel::answer(ModalResponse result) {
+    didChangeValueForKey(u"URLs");
+    if (runningModal_) {
+        modalResponse_ = result;
+        return;
+    }
+    sheetParent()->endSheet(std::static_pointer_cast<Window>(shared_from_this()), result);
+}
+
+std::optional<URL> SavePanel::resolvedURL(const String& path) const {
+    if (path.empty())
+        return std::nullopt;
+    if (path.front() != u'/' && directoryURL_) {
+        if (auto folder = directoryURL_->path()) {
+            if (!folder->ends_with(u'/'))
+                folder->push_back(u'/');
+            return platform::URL::fileURLWithPath(*folder + path);
+        }
+    }
+    return platform::URL::fileURLWithPath(path);
+}
+
+std::optional<std::vector<URL>> SavePanel::acceptedURLs(const std::vector<String>& paths) const {
+    if (paths.size() != 1 || paths.front().empty() || paths.front().ends_with(u'/'))
+        return std::nullopt;
+    String path = paths.front();
+    if (!PathExtension::isAllowed(path, allowedFileTypes_))
+        path += u"." + allowedFileTypes_.front();
+    auto url = resolvedURL(path);
+    const String resolved = url ? url->path().value_or(u"") : u"";
+    bool isDirectory = false;
+    if (!url || (FileManager::defaultManager().fileExistsAtPath(resolved, &isDirectory) &&
+                 isDirectory && !PathExtension::isPackage(resolved)))
+        return std::nullopt;
+    return std::vector<platform::URL>{*url};
+}
+
+} // namespace platform
