@@ -19,6 +19,7 @@ void Object::exposeKey(const String& key, Getter getter, Setter setter) {
 }
 
 Value Object::valueForKey(const String& key) const {
+    commitPendingEdits(key);
     const auto found = keys_.find(key);
     if (found == keys_.end() || !found->second.getter)
         return {};
@@ -59,6 +60,8 @@ Observation Object::addObserver(const String& key, Observer observer) {
 }
 
 void Object::didChangeValueForKey(const String& key) {
+    for (const auto& edit : livePendingEdits(key))
+        edit->discard();
     const auto found = observers_.find(key);
     if (found == observers_.end())
         return;
@@ -72,6 +75,34 @@ void Object::didChangeValueForKey(const String& key) {
     const Value current = valueForKey(key);
     for (const auto& observer : live)
         (*observer)(current);
+}
+
+Observation Object::addPendingEdit(const String& key, std::function<void()> commit,
+                                   std::function<void()> discard) {
+    auto registration =
+        std::make_shared<PendingEdit>(PendingEdit{std::move(commit), std::move(discard)});
+    auto& list = pendingEdits_[key];
+    std::erase_if(list, [](const auto& weak) { return weak.expired(); });
+    list.push_back(registration);
+    return Observation(registration);
+}
+
+void Object::commitPendingEdits(const String& key) const {
+    for (const auto& edit : livePendingEdits(key))
+        edit->commit();
+}
+
+// A snapshot, since committing writes the key and may add or cancel registrations.
+std::vector<std::shared_ptr<Object::PendingEdit>>
+Object::livePendingEdits(const String& key) const {
+    std::vector<std::shared_ptr<PendingEdit>> live;
+    const auto found = pendingEdits_.find(key);
+    if (found == pendingEdits_.end())
+        return live;
+    for (const auto& weak : found->second)
+        if (auto edit = weak.lock())
+            live.push_back(std::move(edit));
+    return live;
 }
 
 } // namespace platform

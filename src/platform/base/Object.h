@@ -42,6 +42,17 @@ public:
     // Tells the key's observers its current value.
     void didChangeValueForKey(const String& key);
 
+    // An edit of the key that a view holds and hands over only when asked (a text view
+    // serialises its body on demand, not per keystroke). While the returned observation
+    // lives, every read of the key through valueForKey first calls `commit`, so that no
+    // reader misses the last edit, and every change of the key first calls `discard`: the
+    // key's new value wins over an edit not yet handed over.
+    [[nodiscard]] Observation addPendingEdit(const String& key, std::function<void()> commit,
+                                             std::function<void()> discard);
+    // What valueForKey does first. A property's getter that reads its member directly calls
+    // it too, so that a read in C++ sees the edit as well.
+    void commitPendingEdits(const String& key) const;
+
     virtual bool isEqual(const Object& other) const { return this == &other; }
 
 protected:
@@ -52,10 +63,19 @@ private:
         Getter getter;
         Setter setter;
     };
+    struct PendingEdit {
+        std::function<void()> commit;
+        std::function<void()> discard;
+    };
     using ObserverList = std::vector<std::weak_ptr<Observer>>;
+    using PendingEditList = std::vector<std::weak_ptr<PendingEdit>>;
+
+    [[nodiscard]] std::vector<std::shared_ptr<PendingEdit>>
+    livePendingEdits(const String& key) const;
 
     std::map<String, Accessors> keys_;
     std::map<String, ObserverList> observers_;
+    std::map<String, PendingEditList> pendingEdits_;
 };
 
 } // namespace platform

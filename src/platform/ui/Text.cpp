@@ -1,0 +1,369 @@
+#include "platform/ui/Text.h"
+
+#include "platform/text/RTFDPackage.h"
+#include "platform/text/RTFReader.h"
+#include "platform/text/RTFWriter.h"
+#include "platform/ui/TextDelegate.h"
+#include "platform/ui/TextStorage.h"
+#include "platform/ui/Window.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <utility>
+
+namespace platform {
+namespace {
+
+bool isHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool isLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+std::optional<std::filesystem::path> fileSystemPath(const String& path) {
+    const auto bytes = toUtf8(path);
+    if (!bytes || bytes->empty() || bytes->find('\0') != std::string::npos)
+        return std::nullopt;
+    return std::filesystem::path(*bytes);
+}
+
+std::optional<AttributedString> readRTFFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    if (file.bad())
+        return std::nullopt;
+    return RTFReader::read(bytes);
+}
+
+std::optional<AttributedString> readRTFDOrRTF(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        const auto package = RTFDPackage::readFromFolder(path);
+        return package ? package->attributedString() : std::nullopt;
+    }
+    if (std::filesystem::is_regular_file(path, error))
+        return readRTFFile(path);
+    return std::nullopt;
+}
+
+} // namespace
+
+Text::Text() : Text(Rect()) {}
+
+Text::Text(const Rect& frame) : View(frame), storage_(std::make_shared<TextStorage>()) {
+    storageEdits_ =
+        storage_->observeEdits([this](const TextChange& change) { storageEdited(change); });
+    exposeKeys();
+    exposeAction(u"selectAll:", [this](const Sender& sender) { selectAll(sender); });
+}
+
+Text::~Text() = default;
+
+void Text::exposeKeys() {
+    const auto flag = [this](const char16_t* key, bool Text::*member, void (Text::*setter)(bool)) {
+        exposeKey(
+            key, [this, member] { return Value(Number::boolean(this->*member)); },
+            [this, setter](const Value& value) { (this->*setter)(value.boolValue()); });
+    };
+    flag(u"editable", &Text::editable_, &Text::setEditable);
+    flag(u"selectable", &Text::selectable_, &Text::setSelectable);
+    flag(u"richText", &Text::richText_, &Text::setRichText);
+    flag(u"usesFontPanel", &Text::usesFontPanel_, &Text::setUsesFontPanel);
+}
+
+std::shared_ptr<Text> Text::self() {
+    return std::static_pointer_cast<Text>(shared_from_this());
+}
+
+String Text::string() const {
+    return storage_->string();
+}
+
+Range Text::clip(Range range) const {
+    const std::size_t length = storage_->length();
+    const std::size_t location = std::min(range.location, length);
+    return {location, std::min(range.length, length - location)};
+}
+
+void Text::setSelectedRange(Range range) {
+    moveSelection(clip(range));
+    if (storage_->length() > 0)
+        setTypingAttributes(attributesAtSelection());
+}
+
+void Text::selectAll(const Sender&) {
+    setSelectedRange({0, storage_->length()});
+}
+
+// As the platform takes them: the first selected character, or the one before the
+// insertion point. An attachment is never typed.
+TextAttributes Text::attributesAtSelection() const {
+    const std::size_t length = storage_->length();
+    std::size_t index = selectedRange_.location;
+    if (selectedRange_.length == 0 && index > 0)
+        --index;
+    TextAttributes attributes =
+        storage_->attributedString().attributesAt(std::min(index, length - 1));
+    attributes.attachment = nullptr;
+    return attributes;
+}
+
+void Text::setTypingAttributes(const TextAttributes& attributes) {
+    typingAttributes_ = attributes;
+    didChangeValueForKey(u"typingAttributes");
+}
+
+void Text::setFlag(bool& flag, bool value, const char16_t* key) {
+    if (flag == value)
+        return;
+    flag = value;
+    didChangeValueForKey(key);
+}
+
+// An editable text is selectable, as on the platform.
+void Text::setEditable(bool editable) {
+    if (editable)
+        setFlag(selectable_, true, u"selectable");
+    setFlag(editable_, editable, u"editable");
+}
+
+void Text::setSelectable(bool selectable) {
+    if (!selectable)
+        setFlag(editable_, false, u"editable");
+    setFlag(selectable_, selectable, u"selectable");
+}
+
+void Text::setRichText(bool richText) {
+    setFlag(richText_, richText, u"richText");
+}
+
+void Text::setUsesFontPanel(bool uses) {
+    setFlag(usesFontPanel_, uses, u"usesFontPanel");
+}
+
+void Text::moveSelection(Range range) {
+    if (range == selectedRange_)
+        return;
+    selectedRange_ = range;
+    didChangeValueForKey(u"selectedRange");
+}
+
+// Keeps the selection on the same characters: it moves with an edit before it, and one
+// that replaces selected characters leaves the insertion point after the new ones.
+void Text::storageEdited(const TextChange& change) {
+    if (change.attributesOnly)
+        return;
+    Range selection = selectedRange_;
+    if (selection.location >= change.range.end())
+        selection.location = selection.location - change.range.length + change.replacementLength;
+    else if (selection.end() > change.range.location)
+        selection = {change.range.location + change.replacementLength, 0};
+    moveSelection(clip(selection));
+}
+
+void Text::replaceCharactersInRange(Range range, const String& string) {
+    if (storage_->length() == 0)
+        storage_->replaceCharactersInRange(range, AttributedString(string, typingAttributes_));
+    else
+        storage_->replaceCharactersInRange(range, string);
+}
+
+void Text::replaceWith(Range range, const AttributedString& text) {
+    if (richText_)
+        storage_->replaceCharactersInRange(range, text);
+    else
+        replaceCharactersInRange(range, text.string());
+}
+
+bool Text::replaceCharactersInRangeWithRTF(Range range, const Data& rtf) {
+    const auto text = RTFReader::read(bytesOf(rtf));
+    if (!text)
+        return false;
+    replaceWith(range, *text);
+    return true;
+}
+
+bool Text::replaceCharactersInRangeWithRTFD(Range range, const Data& rtfd) {
+    const auto package = RTFDPackage::fromSerializedData(bytesOf(rtfd));
+    const auto text = package ? package->attributedString() : std::nullopt;
+    if (!text)
+        return false;
+    replaceWith(range, *text);
+    return true;
+}
+
+Data Text::RTFFromRange(Range range) const {
+    return RTFWriter::write(storage_->attributedString(), range);
+}
+
+Data Text::RTFDFromRange(Range range) const {
+    return RTFDPackage::fromAttributedString(storage_->attributedString(), range).serializedData();
+}
+
+bool Text::readRTFDFromFile(const String& path) {
+    const auto location = fileSystemPath(path);
+    auto text = location ? readRTFDOrRTF(*location) : std::nullopt;
+    if (!text)
+        return false;
+    storage_->setAttributedString(std::move(*text));
+    setSelectedRange({0, 0});
+    return true;
+}
+
+bool Text::writeRTFDToFile(const String& path, bool) const {
+    const auto location = fileSystemPath(path);
+    if (!location)
+        return false;
+    return RTFDPackage::fromAttributedString(storage_->attributedString())
+        .writeToFolder(*location)
+        .succeeded;
+}
+
+void Text::didChangeText() {
+    editingBegan_ = true;
+    if (const auto told = delegate())
+        told->textDidChange(*this);
+}
+
+bool Text::becomeFirstResponder() {
+    return selectable_;
+}
+
+bool Text::resignFirstResponder() {
+    endOfEditing_.tell();
+    if (std::exchange(editingBegan_, false))
+        if (const auto told = delegate())
+            told->textDidEndEditing(*this);
+    return true;
+}
+
+bool Text::takeFocus() {
+    const auto owner = window();
+    return !owner || owner->makeFirstResponder(self());
+}
+
+void Text::userInsert(const AttributedString& text) {
+    if (!editable_ || !takeFocus())
+        return;
+    replaceWith(selectedRange_, text);
+    didChangeText();
+}
+
+void Text::userTypeText(const String& text) {
+    if (!text.empty())
+        userInsert(AttributedString(text, typingAttributes_));
+}
+
+void Text::userPaste(const String& text) {
+    userTypeText(text);
+}
+
+void Text::userPasteRTF(const Data& rtf) {
+    if (const auto text = RTFReader::read(bytesOf(rtf)))
+        userInsert(*text);
+}
+
+void Text::userDeleteBackward() {
+    if (!editable_ || !takeFocus())
+        return;
+    Range deleted = selectedRange_;
+    if (deleted.length == 0) {
+        const std::size_t at = deleted.location;
+        if (at == 0)
+            return;
+        const auto& text = storage_->attributedString();
+        const bool pair = at >= 2 && isLowSurrogate(text.characterAt(at - 1)) &&
+                          isHighSurrogate(text.characterAt(at - 2));
+        deleted = pair ? Range{at - 2, 2} : Range{at - 1, 1};
+    }
+    storage_->replaceCharactersInRange(deleted, String());
+    didChangeText();
+}
+
+void Text::userDeleteForward() {
+    if (!editable_ || !takeFocus())
+        return;
+    Range deleted = selectedRange_;
+    if (deleted.length == 0) {
+        const std::size_t at = deleted.location;
+        const auto& text = storage_->attributedString();
+        if (at >= text.length())
+            return;
+        const bool pair = at + 1 < text.length() && isHighSurrogate(text.characterAt(at)) &&
+                          isLowSurrogate(text.characterAt(at + 1));
+        deleted = {at, pair ? std::size_t{2} : std::size_t{1}};
+    }
+    storage_->replaceCharactersInRange(deleted, String());
+    didChangeText();
+}
+
+void Text::userSelect(Range range) {
+    if (selectable_ && takeFocus())
+        setSelectedRange(range);
+}
+
+bool Text::canFormat(bool fromFontPanel) const {
+    return editable_ && richText_ && (usesFontPanel_ || !fromFontPanel);
+}
+
+const TextAttributes& Text::formattingBase() const {
+    if (selectedRange_.length == 0)
+        return typingAttributes_;
+    return storage_->attributedString().attributesAt(selectedRange_.location);
+}
+
+void Text::format(const TextFormatting::Change& change, bool wholeParagraphs, bool fromFontPanel) {
+    if (!canFormat(fromFontPanel) || !takeFocus())
+        return;
+    const Range target =
+        wholeParagraphs
+            ? TextFormatting::paragraphRange(storage_->attributedString(), selectedRange_)
+            : selectedRange_;
+    setTypingAttributes(change(typingAttributes_));
+    if (target.length == 0)
+        return;
+    TextFormatting::apply(*storage_, target, change);
+    didChangeText();
+}
+
+void Text::toggle(bool (Font::*trait)() const, TextFormatting::Change (*change)(bool on)) {
+    const bool on = !(TextFormatting::fontOf(formattingBase()).*trait)();
+    format(change(on), false, true);
+}
+
+void Text::userToggleBold() {
+    toggle(&Font::isBold, &TextFormatting::bold);
+}
+
+void Text::userToggleItalic() {
+    toggle(&Font::isItalic, &TextFormatting::italic);
+}
+
+void Text::userToggleUnderline() {
+    format(TextFormatting::underline(!formattingBase().underline), false, false);
+}
+
+void Text::userSetFontFamily(const String& family) {
+    format(TextFormatting::fontFamily(family), false, true);
+}
+
+void Text::userSetFontSize(double pointSize) {
+    format(TextFormatting::fontSize(pointSize), false, true);
+}
+
+void Text::userSetTextColor(Color color) {
+    format(TextFormatting::foregroundColor(color), false, true);
+}
+
+void Text::userSetAlignment(TextAlignment alignment) {
+    format(TextFormatting::alignment(alignment), true, false);
+}
+
+} // namespace platform

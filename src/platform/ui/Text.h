@@ -1,0 +1,140 @@
+#pragma once
+
+#include "platform/base/Data.h"
+#include "platform/base/String.h"
+#include "platform/text/Color.h"
+#include "platform/text/ParagraphStyle.h"
+#include "platform/text/Range.h"
+#include "platform/text/TextAttributes.h"
+#include "platform/ui/Listeners.h"
+#include "platform/ui/TextFormatting.h"
+#include "platform/ui/View.h"
+
+#include <functional>
+#include <memory>
+
+namespace platform {
+
+class TextDelegate;
+class TextStorage;
+struct TextChange;
+
+// An editable rich text: its storage, the selection (an empty one is the insertion
+// point), the attributes of what the user types, and the platform's RTF and RTFD
+// operations. Make texts with std::make_shared.
+//
+// A renderer follows the storage's edits (textStorage()->observeEdits) and the
+// observable keys "selectedRange", "typingAttributes" (observers read the accessors),
+// "editable", "selectable", "richText", "usesFontPanel". The user's input, the
+// renderer's own included, comes in through the user entry points; typing, deleting,
+// pasting and formatting need an editable text, while the program's operations
+// (replaceCharactersInRange...) work on any text. Ranges are clipped to the text.
+//
+// Answers the action "selectAll:".
+class Text : public View {
+public:
+    Text();
+    explicit Text(const Rect& frame);
+    ~Text() override;
+
+    [[nodiscard]] const std::shared_ptr<TextStorage>& textStorage() const { return storage_; }
+    [[nodiscard]] String string() const;
+
+    [[nodiscard]] Range selectedRange() const { return selectedRange_; }
+    // The typing attributes become those of the text at the new selection.
+    void setSelectedRange(Range range);
+    void selectAll(const Sender& sender);
+
+    [[nodiscard]] const TextAttributes& typingAttributes() const { return typingAttributes_; }
+    void setTypingAttributes(const TextAttributes& attributes);
+
+    [[nodiscard]] bool isEditable() const { return editable_; }
+    void setEditable(bool editable);
+    [[nodiscard]] bool isSelectable() const { return selectable_; }
+    void setSelectable(bool selectable);
+    [[nodiscard]] bool isRichText() const { return richText_; }
+    void setRichText(bool richText);
+    [[nodiscard]] bool usesFontPanel() const { return usesFontPanel_; }
+    void setUsesFontPanel(bool uses);
+
+    // Held weakly.
+    [[nodiscard]] std::shared_ptr<TextDelegate> delegate() const { return delegate_.lock(); }
+    void setDelegate(const std::shared_ptr<TextDelegate>& delegate) { delegate_ = delegate; }
+
+    // The new characters take the attributes of the first replaced character or of the
+    // one before; in an empty text, the typing attributes.
+    void replaceCharactersInRange(Range range, const String& string);
+    // False, and the text unchanged, when the data is no RTF (no RTFD package). A text
+    // that is not rich takes the characters only.
+    [[nodiscard]] bool replaceCharactersInRangeWithRTF(Range range, const Data& rtf);
+    [[nodiscard]] bool replaceCharactersInRangeWithRTFD(Range range, const Data& rtfd);
+    [[nodiscard]] Data RTFFromRange(Range range) const;
+    // The package in its serialized form (SerializedFileWrapper).
+    [[nodiscard]] Data RTFDFromRange(Range range) const;
+    // An RTFD package folder, or an RTF file, in place of the whole text; false, and the
+    // text unchanged, when the path holds neither.
+    [[nodiscard]] bool readRTFDFromFile(const String& path);
+    // Always atomic: the package is written beside and then takes the old one's place.
+    [[nodiscard]] bool writeRTFDToFile(const String& path, bool atomically) const;
+
+    // Tells the delegate that the text changed; the user's edits call it themselves.
+    void didChangeText();
+
+    // The view's bindings hand their edits over when editing ends.
+    [[nodiscard]] Observation observeEndOfEditing(std::function<void()> observer) {
+        return endOfEditing_.add(std::move(observer));
+    }
+    [[nodiscard]] bool becomeFirstResponder() override;
+    [[nodiscard]] bool resignFirstResponder() override;
+
+    // User entry points. Each takes the keyboard focus, when the window lets the present
+    // first responder go.
+    void userTypeText(const String& text);
+    void userDeleteBackward();
+    void userDeleteForward();
+    void userSelect(Range range);
+    void userPaste(const String& text);
+    void userPasteRTF(const Data& rtf);
+    // The Format menu: a toggle sets its trait on the whole selection as the selection's
+    // first character lacks it, or clears it everywhere. On an insertion point only the
+    // typing attributes change. Fonts and colours come from the font panel and so need
+    // usesFontPanel; none of them changes a text that is not rich.
+    void userToggleBold();
+    void userToggleItalic();
+    void userToggleUnderline();
+    void userSetFontFamily(const String& family);
+    void userSetFontSize(double pointSize);
+    void userSetTextColor(Color color);
+    // For the whole paragraphs of the selection.
+    void userSetAlignment(TextAlignment alignment);
+
+private:
+    [[nodiscard]] std::shared_ptr<Text> self();
+    [[nodiscard]] bool takeFocus();
+    [[nodiscard]] bool canFormat(bool fromFontPanel) const;
+    [[nodiscard]] Range clip(Range range) const;
+    [[nodiscard]] TextAttributes attributesAtSelection() const;
+    [[nodiscard]] const TextAttributes& formattingBase() const;
+    void storageEdited(const TextChange& change);
+    void moveSelection(Range range);
+    void replaceWith(Range range, const AttributedString& text);
+    void userInsert(const AttributedString& text);
+    void toggle(bool (Font::*trait)() const, TextFormatting::Change (*change)(bool on));
+    void format(const TextFormatting::Change& change, bool wholeParagraphs, bool fromFontPanel);
+    void exposeKeys();
+    void setFlag(bool& flag, bool value, const char16_t* key);
+
+    std::shared_ptr<TextStorage> storage_;
+    Observation storageEdits_;
+    Range selectedRange_;
+    TextAttributes typingAttributes_;
+    bool editable_ = true;
+    bool selectable_ = true;
+    bool richText_ = true;
+    bool usesFontPanel_ = true;
+    bool editingBegan_ = false;
+    std::weak_ptr<TextDelegate> delegate_;
+    Listeners<> endOfEditing_;
+};
+
+} // namespace platform
