@@ -120,3 +120,28 @@ TEST(KeyValueCoding, KeyPathsWalkThroughObjects) {
     EXPECT_TRUE(holder.valueForKeyPath(u"inner.unknown.deeper").isNone());
     EXPECT_TRUE(holder.valueForKeyPath(u"nothing.isEncrypted").isNone());
 }
+
+TEST(KeyValueCoding, APendingEditIsCommittedBeforeEveryReadAndLosesToANewValue) {
+    Sample sample;
+    int commits = 0;
+    bool pending = true;
+    auto edit = sample.addPendingEdit(
+        u"isEncrypted",
+        [&] {
+            if (!pending)
+                return;
+            pending = false;
+            ++commits;
+            sample.setIsEncrypted(true);
+        },
+        [&] { pending = false; });
+
+    EXPECT_TRUE(sample.valueForKey(u"isEncrypted").boolValue()) << "the read sees the edit";
+    EXPECT_EQ(commits, 1);
+
+    pending = true;
+    sample.setIsEncrypted(false);
+    EXPECT_FALSE(pending) << "a new value of the key discards the edit";
+    EXPECT_FALSE(sample.valueForKey(u"isEncrypted").boolValue());
+    EXPECT_EQ(commits, 1);
+}
