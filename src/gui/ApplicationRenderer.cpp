@@ -1,0 +1,84 @@
+#include "gui/ApplicationRenderer.h"
+
+#include "gui/PrintPresenter.h"
+#include "gui/QtModalRunner.h"
+#include "gui/WindowWidget.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Window.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+namespace gui {
+
+ApplicationRenderer::ApplicationRenderer(std::shared_ptr<platform::Application> application)
+    : application_(std::move(application)), modalRunner_(std::make_shared<QtModalRunner>()) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        application_->setMainScreen(
+            ScreenMapping::modelScreen(screen->geometry(), screen->availableGeometry()));
+    application_->setModalRunner(modalRunner_);
+    PrintPresenter::install();
+    auto* qtApplication = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    connect(qtApplication, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                application_->setActive(state == Qt::ApplicationActive);
+            });
+    application_->setActive(QGuiApplication::applicationState() == Qt::ApplicationActive);
+    // Ordering a window front makes it, or its sheet, the key window.
+    keyWindowChanged_ = application_->addObserver(
+        u"keyWindow", [this](const platform::Value&) { renderWindows(); });
+    renderWindows();
+}
+
+ApplicationRenderer::~ApplicationRenderer() {
+    keyWindowChanged_.cancel();
+    for (auto& rendered : rendered_)
+        delete rendered.widget.data();
+    rendered_.clear();
+    PrintPresenter::uninstall();
+    if (application_->modalRunner() == modalRunner_)
+        application_->setModalRunner(nullptr);
+}
+
+WindowWidget* ApplicationRenderer::widgetFor(const platform::Window& window) const {
+    const auto found = std::find_if(rendered_.begin(), rendered_.end(), [&](const auto& rendered) {
+        return rendered.window.get() == &window;
+    });
+    return found == rendered_.end() ? nullptr : found->widget.data();
+}
+
+void ApplicationRenderer::renderWindows() {
+    const auto windows = application_->windows();
+    std::erase_if(rendered_, [&](Rendered& rendered) {
+        if (std::find(windows.begin(), windows.end(), rendered.window) != windows.end())
+            return false;
+        if (rendered.widget) {
+            rendered.widget->hide();
+            rendered.widget->deleteLater();
+        }
+        return true;
+    });
+    for (const auto& window : windows) {
+        if (widgetFor(*window))
+            continue;
+        // A window that is closed leaves the application's windows after it was hidden.
+        auto visibility = window->addObserver(
+            u"visible", [this](const platform::Value&) { renderWindowsLater(); });
+        rendered_.push_back({window, new WindowWidget(window, application_, mapping_, activation_),
+                             std::move(visibility)});
+    }
+}
+
+void ApplicationRenderer::renderWindowsLater() {
+    if (renderPending_)
+        return;
+    renderPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        renderPending_ = false;
+        renderWindows();
+    });
+}
+
+} // namespace gui

@@ -1,0 +1,59 @@
+#include "gui/ButtonBinding.h"
+
+#include "gui/QtString.h"
+#include "platform/ui/Button.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace gui {
+
+ButtonBinding::ButtonBinding(std::shared_ptr<platform::Button> button, QAbstractButton* widget)
+    : ViewBinding(button, widget), button_(std::move(button)), buttonWidget_(widget) {
+    setFocusWidget(widget);
+    widget->setText(toQString(button_->title()));
+    showState();
+    observeEnabled(*button_);
+    observe(*button_, u"title", [this] { buttonWidget_->setText(toQString(button_->title())); });
+    observe(*button_, u"state", [this] { showState(); });
+    connect(widget, &QAbstractButton::clicked, this, [this] {
+        const auto keepAlive = button_;
+        button_->userPress();
+        showState();
+    });
+}
+
+QAbstractButton* ButtonBinding::makeWidget(const platform::Button& button, QWidget* parent) {
+    switch (button.buttonType()) {
+    case platform::ButtonType::Switch:
+        return new QCheckBox(parent);
+    case platform::ButtonType::Radio: {
+        // The model turns the other radio buttons off, not Qt.
+        auto* radio = new QRadioButton(parent);
+        radio->setAutoExclusive(false);
+        return radio;
+    }
+    case platform::ButtonType::MomentaryPushIn:
+        break;
+    }
+    auto* push = new QPushButton(parent);
+    push->setAutoDefault(false);
+    return push;
+}
+
+void ButtonBinding::showState() {
+    if (!buttonWidget_->isCheckable())
+        return;
+    const QSignalBlocker quiet(buttonWidget_);
+    if (auto* box = qobject_cast<QCheckBox*>(buttonWidget_)) {
+        box->setTristate(button_->state() == platform::ControlStateMixed);
+        box->setCheckState(button_->state() == platform::ControlStateMixed ? Qt::PartiallyChecked
+                           : button_->state() == platform::ControlStateOn  ? Qt::Checked
+                                                                           : Qt::Unchecked);
+        return;
+    }
+    buttonWidget_->setChecked(button_->state() == platform::ControlStateOn);
+}
+
+} // namespace gui

@@ -1,0 +1,18 @@
+#include "gui/CustomViewBinding.h"
+
+#include "gui/CustomViewWidget.h"
+#include "platform/ui/CustomView.h"
+
+namespace gui {
+
+CustomViewBinding::CustomViewBinding(std::shared_ptr<platform::CustomView> view,
+                                     CustomViewWidget* widget)
+    : ViewBinding(view, widget) {
+    observe(*view, u"needsDisplay", [widget] { widget->update(); });
+    observe(*view, u"frame", [widget] {
+        widget->updateGeometry();
+        widget->update();
+    });
+}
+
+} // namespace gui

@@ -1,0 +1,56 @@
+#include "gui/GuiApplication.h"
+
+#include "gui/ApplicationRenderer.h"
+#include "gui/QtRunLoop.h"
+#include "platform/base/ScopedMainRunLoop.h"
+#include "platform/ui/Application.h"
+
+#include <QApplication>
+
+namespace gui {
+
+// In the order they are made; they go in the reverse one, the Qt application last.
+struct GuiApplication::Parts {
+    Parts(int arguments, char** argv, std::shared_ptr<platform::Application> model)
+        : argc(arguments), qt(argc, argv), application(std::move(model)) {}
+
+    int argc;
+    QApplication qt;
+    QtRunLoop loop;
+    platform::ScopedMainRunLoop installed{loop};
+    std::shared_ptr<platform::Application> application;
+    std::unique_ptr<ApplicationRenderer> renderer;
+    platform::Observation runningChanged;
+};
+
+GuiApplication::GuiApplication(int argc, char** argv,
+                               std::shared_ptr<platform::Application> application)
+    : parts_(std::make_unique<Parts>(argc, argv, std::move(application))) {
+    platform::Application::setSharedApplication(parts_->application);
+    // The model decides when the program ends, not its last window.
+    QApplication::setQuitOnLastWindowClosed(false);
+    parts_->renderer = std::make_unique<ApplicationRenderer>(parts_->application);
+}
+
+GuiApplication::~GuiApplication() = default;
+
+int GuiApplication::run() {
+    auto& application = *parts_->application;
+    application.finishLaunching();
+    if (!application.isRunning())
+        return 0;
+    parts_->runningChanged =
+        application.addObserver(u"running", [&application](const platform::Value&) {
+            if (!application.isRunning())
+                QCoreApplication::exit(0);
+        });
+    return QApplication::exec();
+}
+
+int runApplication(int argc, char** argv,
+                   const std::shared_ptr<platform::Application>& application) {
+    GuiApplication program(argc, argv, application);
+    return program.run();
+}
+
+} // namespace gui

@@ -1,0 +1,51 @@
+#include "gui/QtModalRunner.h"
+
+#include "gui/AlertDialog.h"
+#include "gui/PanelDialog.h"
+#include "gui/SheetBinding.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/SavePanel.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <memory>
+
+namespace gui {
+namespace {
+
+template <typename Kind> std::shared_ptr<Kind> shared(Kind& object) {
+    return std::dynamic_pointer_cast<Kind>(object.weak_from_this().lock());
+}
+
+} // namespace
+
+void QtModalRunner::runModalForAlert(platform::Alert& alert) {
+    if (const auto owned = shared(alert))
+        run(new AlertDialog(owned, QApplication::activeWindow()), alert, u"modalResponse",
+            [&alert] { return alert.isShown(); });
+}
+
+void QtModalRunner::runModalForPanel(platform::SavePanel& panel) {
+    if (const auto owned = shared(panel))
+        run(new PanelDialog(owned, QApplication::activeWindow()), panel, u"URLs",
+            [&panel] { return panel.isShown(); });
+}
+
+void QtModalRunner::run(QDialog* dialog, platform::Object& shown,
+                        const platform::String& answeredKey, const std::function<bool()>& isShown) {
+    QPointer<QDialog> guarded = dialog;
+    dialog->setWindowModality(Qt::ApplicationModal);
+    QDialog* outer = std::exchange(dialog_, dialog);
+    QEventLoop loop;
+    // Told as the answer is given; the loop ends once that event has run.
+    const auto answered =
+        shown.addObserver(answeredKey, [&loop](const platform::Value&) { loop.quit(); });
+    dialog->show();
+    if (isShown())
+        loop.exec(QEventLoop::DialogExec);
+    dialog_ = outer;
+    SheetBinding::finish(guarded);
+}
+
+} // namespace gui

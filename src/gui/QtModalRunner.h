@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/base/String.h"
+#include "platform/ui/ModalPanelRunner.h"
+#include "platform/ui/ModalRunner.h"
+
+#include <functional>
+
+class QDialog;
+
+namespace platform {
+class Object;
+}
+
+namespace gui {
+
+// Runs an application-modal alert or open or save panel as an application-modal dialog in
+// a nested event loop, which ends once the user has answered (or the application quits,
+// which aborts the session). Posted blocks and timers go on running inside it.
+class QtModalRunner : public platform::ModalRunner, public platform::ModalPanelRunner {
+public:
+    void runModalForAlert(platform::Alert& alert) override;
+    void runModalForPanel(platform::SavePanel& panel) override;
+
+    // The dialog running now (an AlertDialog or a PanelDialog); none between sessions.
+    [[nodiscard]] QDialog* dialog() const { return dialog_; }
+
+private:
+    // Shows the dialog and runs until the key of the shown object tells of the answer.
+    void run(QDialog* dialog, platform::Object& shown, const platform::String& answeredKey,
+             const std::function<bool()>& isShown);
+
+    QDialog* dialog_ = nullptr;
+};
+
+} // namespace gui

@@ -1,0 +1,98 @@
+#include "gui/QtRunLoop.h"
+
+#include <QMetaObject>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace gui {
+namespace {
+
+// QTimer counts in int milliseconds; a far-off timer is reached in steps.
+constexpr double longestWaitMilliseconds = 3'600'000;
+
+} // namespace
+
+QtRunLoop::QtRunLoop() {
+    wakeUp_.setSingleShot(true);
+    wakeUp_.setTimerType(Qt::PreciseTimer);
+    connect(&wakeUp_, &QTimer::timeout, this, [this] { fireDueTimer(); });
+}
+
+QtRunLoop::~QtRunLoop() = default;
+
+void QtRunLoop::post(Block block) {
+    {
+        std::lock_guard lock(mutex_);
+        blocks_.push_back(std::move(block));
+    }
+    // One queued call per block keeps other events flowing between blocks; the deque keeps
+    // the order of posts from different threads.
+    QMetaObject::invokeMethod(
+        this, [this] { runOneBlock(); }, Qt::QueuedConnection);
+}
+
+void QtRunLoop::runOneBlock() {
+    Block block;
+    {
+        std::lock_guard lock(mutex_);
+        if (blocks_.empty())
+            return;
+        block = std::move(blocks_.front());
+        blocks_.pop_front();
+    }
+    block();
+}
+
+void QtRunLoop::addTimer(std::shared_ptr<platform::Timer> timer) {
+    timers_.add(std::move(timer));
+    armTimer();
+}
+
+void QtRunLoop::removeTimer(const platform::Timer& timer) {
+    timers_.remove(timer);
+    armTimer();
+}
+
+// Armed again before the timer fires, so that a nested event loop started by its block
+// still fires the timers after it.
+void QtRunLoop::fireDueTimer() {
+    armTimer();
+    if (timers_.fireEarliest(now()))
+        armTimer();
+}
+
+void QtRunLoop::armTimer() {
+    const auto date = timers_.nextFireDate();
+    if (!date) {
+        wakeUp_.stop();
+        return;
+    }
+    const double milliseconds =
+        std::clamp(std::ceil((*date - now()) * 1000), 0.0, longestWaitMilliseconds);
+    wakeUp_.start(static_cast<int>(milliseconds));
+}
+
+double QtRunLoop::now() const {
+    using Seconds = std::chrono::duration<double>;
+    return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void QtRunLoop::backgroundOperationBegan() {
+    std::lock_guard lock(mutex_);
+    ++backgroundOperations_;
+}
+
+void QtRunLoop::backgroundOperationEnded() {
+    std::lock_guard lock(mutex_);
+    --backgroundOperations_;
+    backgroundDone_.notify_all();
+}
+
+void QtRunLoop::waitForBackgroundOperations() {
+    std::unique_lock lock(mutex_);
+    backgroundDone_.wait(lock, [this] { return backgroundOperations_ == 0; });
+}
+
+} // namespace gui

@@ -1,0 +1,36 @@
+#include "gui/ScrollViewBinding.h"
+
+#include "gui/ViewFactory.h"
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/Text.h"
+
+#include <QScrollArea>
+
+namespace gui {
+
+ScrollViewBinding::ScrollViewBinding(std::shared_ptr<platform::ScrollView> scrollView,
+                                     QScrollArea* widget)
+    : ViewBinding(scrollView, widget), scrollView_(std::move(scrollView)), scrollArea_(widget) {
+    scrollArea_->setWidgetResizable(true);
+    showDocumentView();
+    observe(*scrollView_, u"documentView", [this] { showDocumentView(); });
+}
+
+void ScrollViewBinding::showDocumentView() {
+    if (QWidget* previous = scrollArea_->takeWidget()) {
+        previous->hide();
+        previous->deleteLater();
+    }
+    const auto document = scrollView_->documentView();
+    // A text scrolls itself: the area only holds it.
+    const bool scrollsItself = std::dynamic_pointer_cast<platform::Text>(document) != nullptr;
+    scrollArea_->setFrameShape(scrollsItself ? QFrame::NoFrame : QFrame::StyledPanel);
+    scrollArea_->setVerticalScrollBarPolicy(scrollsItself ? Qt::ScrollBarAlwaysOff
+                                                          : Qt::ScrollBarAsNeeded);
+    scrollArea_->setHorizontalScrollBarPolicy(scrollsItself ? Qt::ScrollBarAlwaysOff
+                                                            : Qt::ScrollBarAsNeeded);
+    if (document)
+        scrollArea_->setWidget(ViewFactory::widgetFor(document, scrollArea_->viewport()));
+}
+
+} // namespace gui

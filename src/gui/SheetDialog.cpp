@@ -1,0 +1,52 @@
+#include "gui/SheetDialog.h"
+
+#include "gui/ViewBinding.h"
+#include "gui/ViewFactory.h"
+#include "platform/ui/View.h"
+#include "platform/ui/Window.h"
+
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace gui {
+
+SheetDialog::SheetDialog(std::shared_ptr<platform::Window> sheet, QWidget* parent)
+    : ModelDialog(parent), sheet_(std::move(sheet)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    showContentView();
+    showSize();
+    const auto watch = [this](const platform::String& key, void (SheetDialog::*shower)()) {
+        observations_.push_back(sheet_->addObserver(
+            key, [this, shower](const platform::Value&) { (this->*shower)(); }));
+    };
+    watch(u"contentView", &SheetDialog::showContentView);
+    watch(u"frame", &SheetDialog::showSize);
+    watch(u"firstResponder", &SheetDialog::showFirstResponder);
+}
+
+void SheetDialog::showContentView() {
+    if (content_) {
+        content_->hide();
+        content_->deleteLater();
+        content_ = nullptr;
+    }
+    if (const auto view = sheet_->contentView()) {
+        content_ = ViewFactory::widgetFor(view, this);
+        layout()->addWidget(content_);
+    }
+}
+
+void SheetDialog::showSize() {
+    const platform::Rect content = sheet_->contentRectForFrameRect(sheet_->frame());
+    setFixedSize(static_cast<int>(std::lround(content.width())),
+                 static_cast<int>(std::lround(content.height())));
+}
+
+void SheetDialog::showFirstResponder() {
+    if (ViewBinding* binding = ViewBinding::find(this, sheet_->firstResponder().get()))
+        if (QWidget* focus = binding->focusWidget())
+            focus->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace gui

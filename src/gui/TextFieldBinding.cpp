@@ -1,0 +1,50 @@
+#include "gui/TextFieldBinding.h"
+
+#include "gui/QtString.h"
+#include "platform/ui/SecureTextField.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+
+namespace gui {
+
+TextFieldBinding::TextFieldBinding(std::shared_ptr<platform::TextField> field,
+                                   QStackedWidget* widget)
+    : ViewBinding(field, widget), field_(std::move(field)), stack_(widget),
+      lineEdit_(new QLineEdit(widget)), label_(new QLabel(widget)) {
+    if (std::dynamic_pointer_cast<platform::SecureTextField>(field_))
+        lineEdit_->setEchoMode(QLineEdit::Password);
+    label_->setTextFormat(Qt::PlainText);
+    stack_->addWidget(lineEdit_);
+    stack_->addWidget(label_);
+    setFocusWidget(lineEdit_);
+    showText();
+    showEditable();
+    observeEnabled(*field_);
+    observe(*field_, u"stringValue", [this] { showText(); });
+    observe(*field_, u"editable", [this] { showEditable(); });
+    // textEdited is the user's typing only; setText does not send it.
+    connect(lineEdit_, &QLineEdit::textEdited, this, [this] { typed(); });
+    connect(lineEdit_, &QLineEdit::returnPressed, this, [this] { field_->userPressEnter(); });
+}
+
+void TextFieldBinding::showText() {
+    const QString text = toQString(field_->stringValue());
+    if (lineEdit_->text() != text)
+        lineEdit_->setText(text);
+    label_->setText(text);
+}
+
+void TextFieldBinding::showEditable() {
+    stack_->setCurrentWidget(field_->isEditable() ? static_cast<QWidget*>(lineEdit_) : label_);
+    stack_->setFocusProxy(field_->isEditable() ? lineEdit_ : nullptr);
+}
+
+void TextFieldBinding::typed() {
+    const auto keepAlive = field_;
+    field_->userType(fromQString(lineEdit_->text()));
+    showText();
+}
+
+} // namespace gui

@@ -1,0 +1,86 @@
+#include "gui/PanelDialog.h"
+
+#include "GuiTest.h"
+#include "gui/QtModalRunner.h"
+#include "gui/QtString.h"
+#include "gui/SheetBinding.h"
+#include "platform/base/Timer.h"
+#include "platform/ui/OpenPanel.h"
+#include "platform/ui/SavePanel.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+using namespace platform;
+
+namespace {
+
+class PanelDialogTest : public guitest::GuiTest {
+protected:
+    // Types the name into the dialog's name field and presses return.
+    static void enterName(QFileDialog& dialog, const QString& name) {
+        auto* nameField = dialog.findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(nameField, nullptr);
+        nameField->setText(name);
+        QTest::keyClick(nameField, Qt::Key_Return);
+    }
+
+    QTemporaryDir folder;
+    std::shared_ptr<Window> window = shownWindow(std::make_shared<View>());
+    std::vector<ModalResponse> answers;
+};
+
+TEST_F(PanelDialogTest, ASavePanelSheetTakesTheNameTheModelAccepts) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widgetOf(*window)));
+    auto panel = SavePanel::savePanel();
+    panel->setAllowedFileTypes({u"sealscribe"});
+    panel->setDirectoryURL(URL::fileURLWithPath(gui::fromQString(folder.path())));
+    panel->beginSheetModalForWindow(window,
+                                    [this](ModalResponse code) { answers.push_back(code); });
+    QPointer<QDialog> shown = widgetOf(*window)->sheets().dialog();
+    auto* dialog = dynamic_cast<gui::PanelDialog*>(shown.data());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(dialog->nameFilters(), QStringList{"*.sealscribe"});
+
+    enterName(*dialog, "Diary");
+    EXPECT_EQ(answers, std::vector<ModalResponse>{ModalResponseOK});
+    ASSERT_TRUE(panel->URL());
+    EXPECT_EQ(panel->URL()->path(), gui::fromQString(folder.path()) + u"/Diary.sealscribe");
+    ASSERT_TRUE(waitUntil([&] { return shown.isNull(); }));
+}
+
+TEST_F(PanelDialogTest, AModalOpenPanelRunsUntilTheUserChoosesWhatItTakes) {
+    QFile file(folder.filePath("Notes.sealscribe"));
+    QFile other(folder.filePath("other.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && other.open(QIODevice::WriteOnly));
+    file.close();
+    other.close();
+    auto panel = OpenPanel::openPanel();
+    panel->setAllowedFileTypes({u"sealscribe"});
+    panel->setDirectoryURL(URL::fileURLWithPath(gui::fromQString(folder.path())));
+    bool wasOpenDialog = false;
+    bool refusedOtherType = false;
+    const auto choose = Timer::scheduledTimerWithTimeInterval(0.05, false, [&](Timer&) {
+        auto* dialog = dynamic_cast<gui::PanelDialog*>(renderer->modalRunner().dialog());
+        ASSERT_NE(dialog, nullptr);
+        wasOpenDialog = dialog->acceptMode() == QFileDialog::AcceptOpen &&
+                        dialog->windowModality() == Qt::ApplicationModal;
+        // The dialog shows every file; the panel takes only the allowed type.
+        enterName(*dialog, "other.txt");
+        refusedOtherType = panel->isShown() && dialog->isVisible();
+        enterName(*dialog, "Notes.sealscribe");
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+
+    EXPECT_EQ(panel->runModal(), ModalResponseOK);
+    EXPECT_TRUE(wasOpenDialog);
+    EXPECT_TRUE(refusedOtherType);
+    ASSERT_EQ(panel->URLs().size(), 1u);
+    EXPECT_EQ(panel->URLs()[0].path(), gui::fromQString(file.fileName()));
+    EXPECT_EQ(renderer->modalRunner().dialog(), nullptr);
+}
+
+} // namespace
