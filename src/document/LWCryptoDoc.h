@@ -1,0 +1,148 @@
+#pragma once
+
+#include "platform/base/Number.h"
+#include "platform/base/String.h"
+#include "platform/ui/Document.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace platform {
+class Alert;
+class ProgressIndicator;
+class Window;
+} // namespace platform
+
+// A document kept under a password: the password in memory, the values typed into the
+// password fields, and whether the document is locked. A typed password unlocks it
+// through the hooks Decript and decryptDone, which a subclass fills. The password sheets
+// (a new document's mandatory password, the change of the password, the insert sheet)
+// work on the same properties.
+//
+// Observable keys: "isEncrypted", "decrypted", "plainPassword", "plainPasswordInserted",
+// "plainPasswordInsertedRetype", "plainPasswordPrevious",
+// "showClearPasswordInInsertPasswordSheet". Outlets: "myWindow", "mandatoryPasswordSheet",
+// "insertPasswordSheet", "changePasswordSheet", "decryptProgressIndicator".
+class LWCryptoDoc : public platform::Document {
+public:
+    // The answer of the mandatory sheet's confirming button.
+    static constexpr std::int64_t mandatorySheetConfirmTag = 1000;
+
+    LWCryptoDoc();
+
+    // A locked document closes at once, without asking whether to save.
+    void canCloseDocumentWithDelegate(ShouldCloseHandler handler) override;
+    // Saving, Save As, the password command, revert, page layout and printing need an
+    // unlocked document.
+    [[nodiscard]] std::optional<bool>
+    validateUserInterfaceItem(const platform::UserInterfaceItem& item) override;
+
+    [[nodiscard]] bool isDecrypted() const;
+
+    // The unlock action: the sender's text (a text field's) or, for another sender, what
+    // plainPasswordInserted holds already. An empty password and a document that is not
+    // locked are left alone.
+    void submitPasswordToDecrypt(const Sender& sender);
+
+    // The hooks: Decript answers 0 when the document is decrypted with plainPassword.
+    [[nodiscard]] virtual std::int32_t Decript();
+    virtual std::int32_t decryptDone();
+    virtual std::int32_t decryptFailed();
+
+    // The password sheets.
+    void askMandatoryPasswordToProtectDocument();
+    void confirmMandatoryPasswordSheet(const Sender& sender);
+    void mandatoryPasswordNonEqual();
+    void mandatoryPasswordMustBe6CharLong();
+    void documentPassword(const Sender& sender);
+    void showChangePasswordSheet(const std::shared_ptr<platform::Window>& window);
+    void confirmChangePasswordSheet(const Sender& sender);
+    void cancelChangePasswordSheet(const Sender& sender);
+    void passwordMustMatch(const std::shared_ptr<platform::Window>& window);
+    void passwordNotEqualSheet(const std::shared_ptr<platform::Window>& window,
+                               const void* contextInfo);
+    void passwordMustBe6CharLong(const std::shared_ptr<platform::Window>& window,
+                                 const void* contextInfo);
+    void showInsertPasswordSheet(const std::shared_ptr<platform::Window>& window,
+                                 const void* contextInfo);
+    void confirmInsertPasswordSheet(const Sender& sender);
+    void cancelInsertPasswordSheet(const Sender& sender);
+
+    // None counts as unlocked.
+    [[nodiscard]] const std::optional<platform::Number>& isEncrypted() const {
+        return isEncrypted_;
+    }
+    void setIsEncrypted(const std::optional<platform::Number>& value);
+    [[nodiscard]] const std::optional<platform::String>& plainPasswordInserted() const {
+        return plainPasswordInserted_;
+    }
+    void setPlainPasswordInserted(const std::optional<platform::String>& value);
+    [[nodiscard]] const std::optional<platform::String>& plainPasswordInsertedRetype() const {
+        return plainPasswordInsertedRetype_;
+    }
+    void setPlainPasswordInsertedRetype(const std::optional<platform::String>& value);
+    [[nodiscard]] const std::optional<platform::Number>&
+    showClearPasswordInInsertPasswordSheet() const {
+        return showClearPasswordInInsertPasswordSheet_;
+    }
+    void setShowClearPasswordInInsertPasswordSheet(const std::optional<platform::Number>& value);
+    [[nodiscard]] const std::optional<platform::String>& plainPasswordPrevious() const {
+        return plainPasswordPrevious_;
+    }
+    void setPlainPasswordPrevious(const std::optional<platform::String>& value);
+    // "" is no password.
+    [[nodiscard]] const platform::String& plainPassword() const { return plainPassword_; }
+    void setPlainPassword(const platform::String& value);
+
+    [[nodiscard]] const std::shared_ptr<platform::Window>& myWindow() const { return myWindow_; }
+    [[nodiscard]] const std::shared_ptr<platform::Window>& mandatoryPasswordSheet() const {
+        return mandatoryPasswordSheet_;
+    }
+    [[nodiscard]] const std::shared_ptr<platform::Window>& insertPasswordSheet() const {
+        return insertPasswordSheet_;
+    }
+    [[nodiscard]] const std::shared_ptr<platform::Window>& changePasswordSheet() const {
+        return changePasswordSheet_;
+    }
+    [[nodiscard]] const std::shared_ptr<platform::ProgressIndicator>&
+    decryptProgressIndicator() const {
+        return decryptProgressIndicator_;
+    }
+
+protected:
+    [[nodiscard]] std::shared_ptr<LWCryptoDoc> selfDocument();
+    // Runs the block on the main queue, after the current event, with the document kept
+    // alive until then.
+    void postToMainQueue(std::function<void(LWCryptoDoc& document)> block);
+
+    std::shared_ptr<platform::Window> myWindow_;
+    std::shared_ptr<platform::Window> mandatoryPasswordSheet_;
+    std::shared_ptr<platform::Window> insertPasswordSheet_;
+    std::shared_ptr<platform::Window> changePasswordSheet_;
+    std::shared_ptr<platform::ProgressIndicator> decryptProgressIndicator_;
+    bool sheetWasConfirmed_ = false;
+
+private:
+    void exposeProperties();
+    void exposePasswordActions();
+    void showDecryptProgress(bool shown);
+    void mandatoryPasswordSheetEnded(std::int64_t returnCode);
+    void acceptNewPassword();
+    void insertPasswordSheetEnded(const void* contextInfo);
+    void beginChangeRoadAlert(const std::shared_ptr<platform::Alert>& alert,
+                              const std::shared_ptr<platform::Window>& window);
+    // Runs `then` on the document when a sheet's handler is called, unless the document
+    // has gone; the sheet does not keep the document alive.
+    [[nodiscard]] std::function<void(std::int64_t)>
+    sheetHandler(std::function<void(LWCryptoDoc& document, std::int64_t code)> then);
+
+    std::optional<platform::Number> isEncrypted_;
+    std::optional<platform::String> plainPasswordInserted_;
+    std::optional<platform::String> plainPasswordInsertedRetype_;
+    std::optional<platform::Number> showClearPasswordInInsertPasswordSheet_;
+    std::optional<platform::String> plainPasswordPrevious_;
+    platform::String plainPassword_;
+    const void* insertContextInfo_ = nullptr;
+};

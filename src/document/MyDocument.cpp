@@ -1,0 +1,507 @@
+#include "document/MyDocument.h"
+
+#include "app/utilities/LWAppSupportUtility.h"
+#include "crypto/LWMACAddress.h"
+#include "document/DocumentFormatVersion.h"
+#include "platform/base/KeyedArchiver.h"
+#include "platform/base/KeyedUnarchiver.h"
+#include "platform/base/UserDefaultsController.h"
+#include "platform/ui/DocumentController.h"
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/SecureTextField.h"
+#include "platform/ui/SharedFontManager.h"
+#include "platform/ui/SystemVersion.h"
+#include "platform/ui/TextView.h"
+#include "platform/ui/Toolbar.h"
+#include "platform/ui/Window.h"
+#include "platform/ui/WindowController.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+using platform::Data;
+using platform::Dictionary;
+using platform::Number;
+using platform::Rect;
+using platform::String;
+using platform::Value;
+
+namespace {
+
+constexpr std::array<std::uint8_t, 8> blowfishVector = {0x5e, 0x19, 0xa7, 0xc4,
+                                                        0x0b, 0x3f, 0xf2, 0x86};
+constexpr std::size_t ivLength = 16;
+constexpr std::size_t saltLength = 8;
+
+const String damagedFile = u"The file is damaged, or it is not a Sealscribe document.";
+const String noPassword =
+    u"The document has no password yet. Give it one with the password command first.";
+const String notEncrypted = u"The document could not be encrypted.";
+
+std::optional<Number> numberOf(const Value& value) {
+    return value.number() ? std::optional<Number>(*value.number()) : std::nullopt;
+}
+
+template <typename T> std::optional<T> typed(const Value& value);
+template <> std::optional<Data> typed(const Value& value) {
+    return value.dataValue();
+}
+template <> std::optional<String> typed(const Value& value) {
+    return value.stringValue();
+}
+template <> std::optional<Number> typed(const Value& value) {
+    return numberOf(value);
+}
+template <> std::optional<platform::Date> typed(const Value& value) {
+    return value.date() ? std::optional<platform::Date>(*value.date()) : std::nullopt;
+}
+
+Value valueFor(const Dictionary& dictionary, const char16_t* key) {
+    const auto found = dictionary.find(key);
+    return found == dictionary.end() ? Value() : found->second;
+}
+
+// None for an absent key and for a value of another kind.
+std::optional<Data> dataFor(const Dictionary& dictionary, const char16_t* key) {
+    return valueFor(dictionary, key).dataValue();
+}
+
+void putIfPresent(Dictionary& dictionary, const char16_t* key, const Value& value) {
+    if (!value.isNone())
+        dictionary.emplace(key, value);
+}
+
+// Toward zero, as a 32-bit integer would hold it.
+double truncatedToInt32(double value) {
+    if (std::isnan(value))
+        return 0;
+    const double lowest = std::numeric_limits<std::int32_t>::min();
+    const double highest = std::numeric_limits<std::int32_t>::max();
+    return std::trunc(std::clamp(value, lowest, highest));
+}
+
+Value settingValue(const char16_t* key) {
+    return platform::UserDefaultsController::sharedUserDefaultsController()->values()->valueForKey(
+        key);
+}
+
+} // namespace
+
+MyDocument::MyDocument()
+    : myCrypto_(blowfishVector.data(), String()), myPublicTextData_(u""),
+      myCrDate_(platform::Date::now()), myCrMAC_(LWMACAddress::MACAddressData()) {
+    exposeProperties();
+    exposeOutlets();
+    setValueForKey(Value(Number::boolean(true)), u"myIsEditable");
+}
+
+void MyDocument::registerDocumentType(platform::DocumentController& controller) {
+    controller.registerDocumentClass<MyDocument>(documentTypeName, {fileExtension});
+}
+
+template <typename T>
+void MyDocument::assign(std::optional<T>& member, std::optional<T> value, const char16_t* key) {
+    member = std::move(value);
+    didChangeValueForKey(key);
+}
+
+void MyDocument::exposeProperties() {
+    const auto expose = [this]<typename T>(const char16_t* key,
+                                           std::optional<T> MyDocument::*member) {
+        exposeKey(
+            key, [this, member] { return Value(this->*member); },
+            [this, member, key](const Value& value) {
+                assign(this->*member, typed<T>(value), key);
+            });
+    };
+    expose(u"mySalt", &MyDocument::mySalt_);
+    expose(u"myIV", &MyDocument::myIV_);
+    expose(u"myRCDataEncrypted", &MyDocument::myRCDataEncrypted_);
+    expose(u"mySha1_RcData", &MyDocument::mySha1_RcData_);
+    expose(u"myIsEditable", &MyDocument::myIsEditable_);
+    expose(u"myPublicTextData", &MyDocument::myPublicTextData_);
+    expose(u"myTextViewDataEncrypted", &MyDocument::myTextViewDataEncrypted_);
+    expose(u"myCrDateEncrypted", &MyDocument::myCrDateEncrypted_);
+    expose(u"myCrMACEncrypted", &MyDocument::myCrMACEncrypted_);
+    expose(u"myTextViewData", &MyDocument::myTextViewData_);
+    expose(u"myCrDate", &MyDocument::myCrDate_);
+    expose(u"myCrMAC", &MyDocument::myCrMAC_);
+    exposeKey(
+        u"releaseToDecryptDoc", [this] { return Value(Number::int64(releaseToDecryptDoc_)); },
+        [this](const Value& value) { setReleaseToDecryptDoc(value.longValue()); });
+}
+
+void MyDocument::exposeOutlets() {
+    exposeOutlet(u"myPublicTextSheet", myPublicTextSheet_);
+    exposeOutlet(u"myPublicNoteView", myPublicNoteView_);
+    exposeOutlet(u"myTextView", myTextView_);
+    exposeOutlet(u"myScrollView", myScrollView_);
+    exposeOutlet(u"modernToolbar", modernToolbar_);
+    exposeOutlet(u"passwordToDecryptField", passwordToDecryptField_);
+}
+
+// Properties -----------------------------------------------------------------------------
+
+void MyDocument::setMySalt(std::optional<Data> value) {
+    assign(mySalt_, std::move(value), u"mySalt");
+}
+void MyDocument::setMyIV(std::optional<Data> value) {
+    assign(myIV_, std::move(value), u"myIV");
+}
+void MyDocument::setMyRCDataEncrypted(std::optional<Data> value) {
+    assign(myRCDataEncrypted_, std::move(value), u"myRCDataEncrypted");
+}
+void MyDocument::setMySha1_RcData(std::optional<Data> value) {
+    assign(mySha1_RcData_, std::move(value), u"mySha1_RcData");
+}
+void MyDocument::setMyIsEditable(std::optional<Number> value) {
+    assign(myIsEditable_, value, u"myIsEditable");
+}
+const std::optional<String>& MyDocument::myPublicTextData() const {
+    commitPendingEdits(u"myPublicTextData");
+    return myPublicTextData_;
+}
+void MyDocument::setMyPublicTextData(std::optional<String> value) {
+    assign(myPublicTextData_, std::move(value), u"myPublicTextData");
+}
+void MyDocument::setMyTextViewDataEncrypted(std::optional<Data> value) {
+    assign(myTextViewDataEncrypted_, std::move(value), u"myTextViewDataEncrypted");
+}
+void MyDocument::setMyCrDateEncrypted(std::optional<Data> value) {
+    assign(myCrDateEncrypted_, std::move(value), u"myCrDateEncrypted");
+}
+void MyDocument::setMyCrMACEncrypted(std::optional<Data> value) {
+    assign(myCrMACEncrypted_, std::move(value), u"myCrMACEncrypted");
+}
+const std::optional<Data>& MyDocument::myTextViewData() const {
+    commitPendingEdits(u"myTextViewData");
+    return myTextViewData_;
+}
+void MyDocument::setMyTextViewData(std::optional<Data> value) {
+    assign(myTextViewData_, std::move(value), u"myTextViewData");
+}
+void MyDocument::setMyCrDate(std::optional<platform::Date> value) {
+    assign(myCrDate_, value, u"myCrDate");
+}
+void MyDocument::setMyCrMAC(std::optional<Data> value) {
+    assign(myCrMAC_, std::move(value), u"myCrMAC");
+}
+void MyDocument::setReleaseToDecryptDoc(std::int64_t value) {
+    releaseToDecryptDoc_ = value;
+    didChangeValueForKey(u"releaseToDecryptDoc");
+}
+
+// The window ------------------------------------------------------------------------------
+
+// Only a new document asks, and only at the first became-key event of its own window.
+void MyDocument::windowDidBecomeKey(platform::Window& window) {
+    if (&window != myWindow_.get())
+        return;
+    if (requiresMandatoryPassword_ && plainPassword().empty())
+        postToMainQueue(
+            [](LWCryptoDoc& document) { document.askMandatoryPasswordToProtectDocument(); });
+    requiresMandatoryPassword_ = false;
+}
+
+void MyDocument::windowControllerDidLoadNib(platform::WindowController& controller) {
+    if (myTextViewDataEncrypted_)
+        showLockedLook(controller);
+    else if (myWindow_ && myWindow_->toolbar())
+        myWindow_->toolbar()->setVisible(true);
+    applyTextViewSettings();
+    updateChangeCount(platform::ChangeCleared);
+}
+
+void MyDocument::showLockedLook(platform::WindowController& controller) {
+    if (modernToolbar_) {
+        modernToolbar_->setAutosavesConfiguration(false);
+        modernToolbar_->setVisible(false);
+    }
+    controller.setShouldCascadeWindows(false);
+    platform::SharedFontManager::sharedFontManager()->setEnabled(false);
+    const Rect locked = lockedFrameOfWindow();
+    if (!myWindow_)
+        return;
+    myWindow_->setMaxSize(myWindow_->minSize());
+    myWindow_->setShowsResizeIndicator(false);
+    postToMainQueue([locked](LWCryptoDoc& document) {
+        if (const auto& window = document.myWindow()) {
+            window->setFrame(locked, true, false);
+            window->center();
+        }
+    });
+}
+
+void MyDocument::applyTextViewSettings() {
+    if (myTextView_) {
+        const auto font = platform::SharedFontManager::sharedFontManager()->fontWithName(
+            settingValue(u"StartupFontFamily").stringValue().value_or(u""),
+            settingValue(u"StartupFontSize").floatValue());
+        platform::TextAttributes typing;
+        typing.font = font;
+        myTextView_->setTypingAttributes(typing);
+        myTextView_->setRulerVisible(settingValue(u"StartWithRuler").boolValue());
+        myTextView_->setContinuousSpellCheckingEnabled(
+            settingValue(u"StartWithSpelling").boolValue());
+        if (platform::SystemVersion::isAtLeast(10, 14))
+            myTextView_->setUsesAdaptiveColorMappingForDarkAppearance(true);
+    }
+    if (myPublicNoteView_) {
+        myPublicNoteView_->setUsesFontPanel(false);
+        myPublicNoteView_->setUsesRuler(false);
+    }
+}
+
+Rect MyDocument::lockedFrame(const Rect& frame, const platform::Size& minSize) {
+    const double drop = truncatedToInt32(frame.height() - minSize.height);
+    return Rect(frame.minX(), frame.minY() + drop, minSize.width, minSize.height);
+}
+
+Rect MyDocument::lockedFrameOfWindow() const {
+    if (!myWindow_)
+        return lockedFrame(Rect(), platform::Size());
+    return lockedFrame(myWindow_->frame(), myWindow_->minSize());
+}
+
+// Writing ----------------------------------------------------------------------------------
+
+String MyDocument::generateRandom256AsciiString() {
+    return LWCommonCrypto::generateRandom256AsciiString();
+}
+
+bool MyDocument::makeCheck() {
+    const auto check = platform::toUtf8(LWCommonCrypto::generateRandom256AsciiString());
+    const Data bytes = platform::dataFromBytes(check.value_or(""));
+    std::int32_t status = 0;
+    setMySha1_RcData(LWCommonCrypto::dataSHA1(bytes));
+    setMyRCDataEncrypted(myCommonCrypto_->encrypt(bytes, status));
+    return check && mySha1_RcData_ && myRCDataEncrypted_;
+}
+
+// A new cipher object, salt, IV and check whenever the password is not the object's.
+bool MyDocument::makeCipherObjectIfNeeded() {
+    if (myCommonCrypto_ && myCommonCrypto_->password() == plainPassword())
+        return true;
+    setMyCommonCrypto(std::make_shared<LWCommonCrypto>(plainPassword()));
+    setMySalt(myCommonCrypto_->salt());
+    setMyIV(myCommonCrypto_->IV());
+    return makeCheck();
+}
+
+bool MyDocument::encryptData() {
+    bool encrypted = makeCipherObjectIfNeeded();
+    std::int32_t status = 0;
+    setMyTextViewDataEncrypted(myCommonCrypto_->encrypt(myTextViewData(), status));
+    const auto date = platform::KeyedArchiver::archivedDataWithRootObject(Value(myCrDate_));
+    setMyCrDateEncrypted(date ? myCommonCrypto_->encrypt(date, status) : std::nullopt);
+    setMyCrMACEncrypted(myCommonCrypto_->encrypt(myCrMAC_, status));
+    setReleaseToDecryptDoc(static_cast<std::int64_t>(DocumentFormatVersion::current));
+    fileAsRead_ = Value();
+    return encrypted && myTextViewDataEncrypted_ && myCrDateEncrypted_ && myCrMACEncrypted_;
+}
+
+// A locked document that was never unlocked holds no key for what it read: it is written
+// back exactly as read, in its own version. Every other write fails rather than store a
+// file that its password would not open (no password yet, or a failed encryption).
+std::optional<Data> MyDocument::dataOfType(const String&, std::optional<String>& error) {
+    if (!isDecrypted() && !fileAsRead_.isNone())
+        return archived(fileAsRead_, error);
+    if (isDecrypted() && plainPassword().empty()) {
+        error = noPassword;
+        return std::nullopt;
+    }
+    bool encrypted = makeCipherObjectIfNeeded();
+    if (isDecrypted()) {
+        myCommonCrypto_->recalcIV_Salt_AESKey();
+        encrypted = encryptData() && encrypted;
+        setMySalt(myCommonCrypto_->salt());
+        setMyIV(myCommonCrypto_->IV());
+        encrypted = makeCheck() && encrypted;
+    }
+    if (!encrypted) {
+        error = notEncrypted;
+        return std::nullopt;
+    }
+    return archived(Value(documentDictionary()), error);
+}
+
+Dictionary MyDocument::documentDictionary() const {
+    Dictionary dictionary;
+    dictionary.emplace(u"appversion", Value(Number::uint64(DocumentFormatVersion::current)));
+    putIfPresent(dictionary, u"publicTextData", Value(myPublicTextData()));
+    putIfPresent(dictionary, u"isEditable", Value(myIsEditable_));
+    putIfPresent(dictionary, u"textData", Value(myTextViewDataEncrypted_));
+    putIfPresent(dictionary, u"crDate", Value(myCrDateEncrypted_));
+    putIfPresent(dictionary, u"crMAC", Value(myCrMACEncrypted_));
+    putIfPresent(dictionary, u"salt", Value(mySalt_));
+    putIfPresent(dictionary, u"IV", Value(myIV_));
+    putIfPresent(dictionary, u"rc", Value(myRCDataEncrypted_));
+    putIfPresent(dictionary, u"sha1-rc", Value(mySha1_RcData_));
+    addWindowKeys(dictionary);
+    return dictionary;
+}
+
+void MyDocument::addWindowKeys(Dictionary& dictionary) const {
+    const auto putFrame = [&dictionary](const Rect& frame) {
+        dictionary.emplace(u"windowRecHeight", Value(Number::float64(frame.height())));
+        dictionary.emplace(u"windowRecWidth", Value(Number::float64(frame.width())));
+        dictionary.emplace(u"windowRecX", Value(Number::float64(frame.minX())));
+        dictionary.emplace(u"windowRecY", Value(Number::float64(frame.minY())));
+    };
+    bool toolbarVisible = makeToolbarVisibleAtDecrypt_;
+    if (isDecrypted()) {
+        putFrame(myWindow_ ? myWindow_->frame() : Rect());
+        toolbarVisible = modernToolbar_ && modernToolbar_->isVisible();
+    } else if (useMyWinRect_) {
+        putFrame(myWinRectToUse_);
+    }
+    dictionary.emplace(u"makeToolbarVisibleAtDecrypt", Value(Number::boolean(toolbarVisible)));
+}
+
+std::optional<Data> MyDocument::archived(const Value& root, std::optional<String>& error) const {
+    std::string reason;
+    auto data = platform::KeyedArchiver::archivedDataWithRootObject(root, reason);
+    if (!data)
+        error = u"The document could not be archived: " + platform::fromUtf8(reason).value_or(u"");
+    return data;
+}
+
+// Reading ----------------------------------------------------------------------------------
+
+bool MyDocument::readFromData(const Data& data, const String&, std::optional<String>& error) {
+    requiresMandatoryPassword_ = false;
+    std::string reason;
+    const Value root = platform::KeyedUnarchiver::unarchiveObjectWithData(data, reason);
+    const Dictionary* dictionary = root.dictionary();
+    if (!dictionary) {
+        error = damagedFile;
+        return false;
+    }
+    const DocumentFormatVersion version(
+        valueFor(*dictionary, u"appversion").unsignedLongLongValue());
+    makeToolbarVisibleAtDecrypt_ = true;
+    if (version.isNewerThanCurrent()) {
+        static_cast<void>(LWAppSupportUtility::sayFilecreatedWithANewerVersion(shared_from_this()));
+        setErrorAlreadyReported();
+        error = u"The document was created with a more recent version of this application.";
+        return false;
+    }
+    setReleaseToDecryptDoc(static_cast<std::int64_t>(version.value()));
+    setIsEncrypted(Number::boolean(true));
+    takeFields(*dictionary);
+    fileAsRead_ = root;
+    if (version.isOlderFormat())
+        updateChangeCount(platform::ChangeDone);
+    return true;
+}
+
+void MyDocument::takeFields(const Dictionary& dictionary) {
+    const DocumentFormatVersion version(static_cast<std::uint64_t>(releaseToDecryptDoc_));
+    if (version.storesEditableFlag())
+        setMyIsEditable(numberOf(valueFor(dictionary, u"isEditable")));
+    setMyPublicTextData(valueFor(dictionary, u"publicTextData").stringValue());
+    setMyTextViewDataEncrypted(dataFor(dictionary, u"textData"));
+    if (version.storesCipherFields()) {
+        setMyCrDateEncrypted(dataFor(dictionary, u"crDate"));
+        setMyCrMACEncrypted(dataFor(dictionary, u"crMAC"));
+        setMySalt(dataFor(dictionary, u"salt"));
+        setMyIV(dataFor(dictionary, u"IV"));
+        setMyRCDataEncrypted(dataFor(dictionary, u"rc"));
+        setMySha1_RcData(dataFor(dictionary, u"sha1-rc"));
+    }
+    if (version.storesFrame())
+        takeFrame(dictionary);
+    if (version.storesToolbarFlag())
+        makeToolbarVisibleAtDecrypt_ =
+            valueFor(dictionary, u"makeToolbarVisibleAtDecrypt").boolValue();
+}
+
+// Whole points: 120.9 is read as 120 and -35.5 as -35.
+void MyDocument::takeFrame(const Dictionary& dictionary) {
+    const auto whole = [&dictionary](const char16_t* key) {
+        return static_cast<double>(valueFor(dictionary, key).intValue());
+    };
+    myWinRectToUse_ = Rect(whole(u"windowRecX"), whole(u"windowRecY"), whole(u"windowRecWidth"),
+                           whole(u"windowRecHeight"));
+    useMyWinRect_ = true;
+}
+
+// Unlocking --------------------------------------------------------------------------------
+
+std::int32_t MyDocument::Decript() {
+    if (DocumentFormatVersion(static_cast<std::uint64_t>(releaseToDecryptDoc_)).usesAES())
+        return decryptWithAES();
+    return decryptWithBlowfish();
+}
+
+// The check string's digest proves the password before any plain field changes.
+std::int32_t MyDocument::decryptWithAES() {
+    auto crypto = std::make_shared<LWCommonCrypto>(plainPassword());
+    crypto->setPasswordToDecrypt(plainPassword(), myIV_, mySalt_);
+    setMyCommonCrypto(crypto);
+    // A damaged file may lack them; the cipher would take a salt of any length.
+    if (!myIV_ || myIV_->size() != ivLength)
+        return LWCommonCrypto::statusMissingIV;
+    if (!mySalt_ || mySalt_->size() != saltLength)
+        return LWCommonCrypto::statusMissingSalt;
+    std::int32_t status = 0;
+    const auto check = crypto->decrypt(myRCDataEncrypted_, status);
+    if (status != 0)
+        return status;
+    const auto digest = LWCommonCrypto::dataSHA1(check);
+    if (!digest || digest != mySha1_RcData_)
+        return 1;
+    auto address = crypto->decrypt(myCrMACEncrypted_, status);
+    if (status != 0)
+        return status;
+    setMyCrMAC(std::move(address));
+    const auto date = crypto->decrypt(myCrDateEncrypted_, status);
+    if (status != 0)
+        return status;
+    setMyCrDate(typed<platform::Date>(platform::KeyedUnarchiver::unarchiveObjectWithData(*date)));
+    auto body = crypto->decrypt(myTextViewDataEncrypted_, status);
+    if (status != 0)
+        return status;
+    setMyTextViewData(std::move(body));
+    setValueForKey(Value(u""), u"plainPasswordInserted");
+    return 0;
+}
+
+// The oldest files carry no check, no creation date and no address.
+std::int32_t MyDocument::decryptWithBlowfish() {
+    myCrypto_.setPassword(plainPassword());
+    std::int32_t status = 0;
+    auto body = myCrypto_.decryptToData(myTextViewDataEncrypted_, status);
+    setMyCrDate(platform::Date::now());
+    setMyCrMAC(LWMACAddress::MACAddressData());
+    if (status != 0)
+        return status;
+    setMyTextViewData(std::move(body));
+    setValueForKey(Value(u""), u"plainPasswordInserted");
+    return 0;
+}
+
+std::int32_t MyDocument::decryptDone() {
+    if (passwordToDecryptField_)
+        passwordToDecryptField_->setStringValue(u"");
+    setValueForKey(Value(Number::boolean(false)), u"isEncrypted");
+    if (const auto window = windowForSheet(); window && myTextView_)
+        static_cast<void>(window->makeFirstResponder(myTextView_));
+    if (myWindow_) {
+        const double unbounded = std::numeric_limits<float>::max();
+        myWindow_->setMaxSize({unbounded, unbounded});
+        myWindow_->setShowsResizeIndicator(true);
+    }
+    platform::SharedFontManager::sharedFontManager()->setEnabled(true);
+    if (modernToolbar_) {
+        modernToolbar_->setVisible(makeToolbarVisibleAtDecrypt_);
+        modernToolbar_->setAutosavesConfiguration(true);
+    }
+    if (useMyWinRect_ && myWindow_)
+        myWindow_->setFrame(myWinRectToUse_, true, true);
+    if (myTextView_ && platform::SystemVersion::isAtLeast(10, 14))
+        myTextView_->setUsesAdaptiveColorMappingForDarkAppearance(true);
+    return 1;
+}

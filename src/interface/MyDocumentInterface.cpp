@@ -1,0 +1,194 @@
+#include "interface/MyDocumentInterface.h"
+
+#include "interface/DocumentToolbarDelegate.h"
+#include "interface/NegateBooleanTransformer.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/LoadedInterface.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/ProgressIndicator.h"
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/SecureTextField.h"
+#include "platform/ui/TextView.h"
+#include "platform/ui/TextViewBinding.h"
+#include "platform/ui/Toolbar.h"
+
+#include <utility>
+#include <vector>
+
+using platform::LoadedInterface;
+using platform::Rect;
+using platform::String;
+using platform::View;
+
+namespace {
+
+constexpr double margin = 20;
+constexpr double rowHeight = 22;
+constexpr double fieldWidth = 240;
+constexpr double buttonWidth = 90;
+
+std::shared_ptr<View> column(const Rect& frame, double spacing) {
+    auto view = std::make_shared<View>(frame);
+    view->setLayoutHints({platform::LayoutDirection::Column, spacing, {}, {}});
+    return view;
+}
+
+std::shared_ptr<View> row(double spacing) {
+    auto view = std::make_shared<View>(Rect(0, 0, 0, rowHeight));
+    view->setLayoutHints({platform::LayoutDirection::Row, spacing, {}, rowHeight});
+    return view;
+}
+
+template <typename V> std::shared_ptr<V> fixed(std::shared_ptr<V> view, double width) {
+    view->setFrame(Rect(0, 0, width, rowHeight));
+    view->setLayoutHints({platform::LayoutDirection::None, 0, width, rowHeight});
+    return view;
+}
+
+// A secure field that hands every keystroke to the owner's key.
+std::shared_ptr<platform::SecureTextField> passwordField(LoadedInterface& interface,
+                                                         const String& key) {
+    auto field = fixed(std::make_shared<platform::SecureTextField>(), fieldWidth);
+    platform::BindingOptions options;
+    options.continuouslyUpdatesValue = true;
+    interface.bind(field, u"value", interface.owner(), key, options);
+    return field;
+}
+
+std::shared_ptr<View> labelledRow(const String& label, const std::shared_ptr<View>& field) {
+    auto line = row(8);
+    line->addSubview(fixed(platform::TextField::labelWithString(label), 160));
+    line->addSubview(field);
+    return line;
+}
+
+std::shared_ptr<platform::Button> button(LoadedInterface& interface, const String& title,
+                                         const String& action, std::int64_t tag = 0) {
+    auto made = fixed(std::make_shared<platform::Button>(), buttonWidth);
+    made->setTitle(title);
+    made->setTag(tag);
+    interface.connectAction(made, action, interface.ownerResponder());
+    return made;
+}
+
+std::shared_ptr<platform::Panel> sheet(LoadedInterface& interface, const String& outlet,
+                                       const String& title,
+                                       const std::vector<std::pair<String, String>>& fields,
+                                       std::vector<std::shared_ptr<platform::Button>> buttons) {
+    const double height = margin * 2 + (rowHeight + 12) * static_cast<double>(fields.size() + 2);
+    auto panel = interface.addTopLevelObject(std::make_shared<platform::Panel>(
+        Rect(0, 0, 440, height + platform::Window::titleBarHeight)));
+    auto content = column(Rect(0, 0, 440, height), 12);
+    content->addSubview(fixed(platform::TextField::labelWithString(title), 400));
+    for (const auto& [label, key] : fields)
+        content->addSubview(labelledRow(label, passwordField(interface, key)));
+    auto buttonRow = row(12);
+    for (auto& made : buttons)
+        buttonRow->addSubview(made);
+    content->addSubview(buttonRow);
+    panel->setContentView(content);
+    interface.connectOutlet(outlet, panel);
+    return panel;
+}
+
+} // namespace
+
+void MyDocumentInterface::registerIn(platform::InterfaceRegistry& registry) {
+    registry.registerInterface(name, build);
+}
+
+void MyDocumentInterface::build(LoadedInterface& interface) {
+    const auto window = buildWindow(interface);
+    addToolbar(interface, window);
+    auto content = column(Rect(0, 0, defaultWidth, defaultHeight), 0);
+    content->addSubview(buildLockedPane(interface));
+    content->addSubview(buildBody(interface));
+    window->setContentView(content);
+    buildMandatorySheet(interface);
+    buildChangeSheet(interface);
+    buildInsertSheet(interface);
+}
+
+std::shared_ptr<platform::Window> MyDocumentInterface::buildWindow(LoadedInterface& interface) {
+    auto window = interface.addTopLevelObject(std::make_shared<platform::Window>(
+        Rect(200, 150, defaultWidth, defaultHeight + platform::Window::titleBarHeight)));
+    window->setMinSize({lockedWidth, lockedHeight});
+    interface.connectOutlet(u"window", window);
+    interface.connectOutlet(u"myWindow", window);
+    return window;
+}
+
+void MyDocumentInterface::addToolbar(LoadedInterface& interface,
+                                     const std::shared_ptr<platform::Window>& window) {
+    const auto delegate = interface.addTopLevelObject(std::make_shared<DocumentToolbarDelegate>());
+    auto toolbar =
+        interface.addTopLevelObject(std::make_shared<platform::Toolbar>(toolbarIdentifier));
+    toolbar->setDelegate(delegate);
+    toolbar->setAutosavesConfiguration(true);
+    toolbar->setAllowsUserCustomization(true);
+    window->setToolbar(toolbar);
+    interface.connectOutlet(u"modernToolbar", toolbar);
+}
+
+// Shown while the document is unlocked.
+std::shared_ptr<View> MyDocumentInterface::buildBody(LoadedInterface& interface) {
+    auto scrollView =
+        std::make_shared<platform::ScrollView>(Rect(0, 0, defaultWidth, defaultHeight));
+    auto textView = std::make_shared<platform::TextView>(Rect(0, 0, defaultWidth, defaultHeight));
+    scrollView->setDocumentView(textView);
+    const auto owner = interface.owner();
+    interface.keepBinding(
+        platform::TextViewBinding::bind(textView, u"data", owner, u"myTextViewData"));
+    interface.keepBinding(
+        platform::TextViewBinding::bind(textView, u"editable", owner, u"myIsEditable"));
+    interface.bind(scrollView, u"hidden", owner, u"isEncrypted");
+    interface.connectOutlet(u"myTextView", textView);
+    interface.connectOutlet(u"myScrollView", scrollView);
+    return scrollView;
+}
+
+// Shown while the document is locked; it fits in the locked size.
+std::shared_ptr<View> MyDocumentInterface::buildLockedPane(LoadedInterface& interface) {
+    auto pane = column(Rect(0, 0, lockedWidth, lockedHeight), 12);
+    pane->addSubview(fixed(
+        platform::TextField::labelWithString(u"This document is locked. Type its master password:"),
+        lockedWidth - 2 * margin));
+    auto field = passwordField(interface, u"plainPasswordInserted");
+    interface.connectAction(field, u"submitPasswordToDecrypt:", interface.ownerResponder());
+    pane->addSubview(field);
+    auto progress = fixed(std::make_shared<platform::ProgressIndicator>(), rowHeight);
+    progress->setHidden(true);
+    pane->addSubview(progress);
+    platform::BindingOptions negated;
+    negated.valueTransformer = std::make_shared<NegateBooleanTransformer>();
+    interface.bind(pane, u"hidden", interface.owner(), u"isEncrypted", negated);
+    interface.connectOutlet(u"passwordToDecryptField", field);
+    interface.connectOutlet(u"decryptProgressIndicator", progress);
+    return pane;
+}
+
+void MyDocumentInterface::buildMandatorySheet(LoadedInterface& interface) {
+    sheet(interface, u"mandatoryPasswordSheet",
+          u"Protect this document with a master password of at least six characters.",
+          {{u"Master Password", u"plainPasswordInserted"},
+           {u"Retype Password", u"plainPasswordInsertedRetype"}},
+          {button(interface, u"OK", u"confirmMandatoryPasswordSheet:", confirmTag),
+           button(interface, u"Cancel", u"confirmMandatoryPasswordSheet:", refuseTag)});
+}
+
+void MyDocumentInterface::buildChangeSheet(LoadedInterface& interface) {
+    sheet(interface, u"changePasswordSheet", u"Change the master password of this document.",
+          {{u"Old Master Password", u"plainPasswordPrevious"},
+           {u"New Password", u"plainPasswordInserted"},
+           {u"New Password", u"plainPasswordInsertedRetype"}},
+          {button(interface, u"Change", u"confirmChangePasswordSheet:"),
+           button(interface, u"Cancel", u"cancelChangePasswordSheet:")});
+}
+
+void MyDocumentInterface::buildInsertSheet(LoadedInterface& interface) {
+    sheet(interface, u"insertPasswordSheet", u"Give this document a master password.",
+          {{u"New Password", u"plainPasswordInserted"},
+           {u"New Password", u"plainPasswordInsertedRetype"}},
+          {button(interface, u"OK", u"confirmInsertPasswordSheet:"),
+           button(interface, u"Cancel", u"cancelInsertPasswordSheet:")});
+}
