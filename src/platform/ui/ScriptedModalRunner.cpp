@@ -6,8 +6,12 @@
 namespace platform {
 namespace {
 
+// Appended rather than concatenated: GCC 12 misreads "literal" + string at -O2 (-Wrestrict).
 std::string describe(const Alert& alert) {
-    return "\"" + toUtf8Lossy(alert.messageText()) + "\"";
+    std::string text(1, '"');
+    text += toUtf8Lossy(alert.messageText());
+    text += '"';
+    return text;
 }
 
 } // namespace
