@@ -44,6 +44,8 @@ function(sealscribe_test target)
     endif()
     add_executable(${target} ${sources})
     target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+    # Test support shared by the test programs: "support/ScratchFolder.h".
+    target_include_directories(${target} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
     target_compile_definitions(${target} PRIVATE
         SEALSCRIBE_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
     sealscribe_warnings(${target})

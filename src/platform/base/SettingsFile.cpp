@@ -1,6 +1,7 @@
 #include "platform/base/SettingsFile.h"
 
 #include "platform/base/FileDescriptor.h"
+#include "platform/base/FileWriter.h"
 #include "platform/base/SettingsCoding.h"
 #include "platform/base/StringEncoding.h"
 
@@ -49,19 +50,6 @@ fs::path asideName(const fs::path& path) {
     return candidate;
 }
 
-bool writeAll(int fd, const Data& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 // Creates the missing folders, private to the user as the XDG base directories ask.
 bool makeFolders(const fs::path& folder) {
     std::error_code error;
@@ -70,15 +58,6 @@ bool makeFolders(const fs::path& folder) {
     if (!makeFolders(folder.parent_path()))
         return false;
     return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
-}
-
-void flushFolder(const fs::path& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return;
-    // The rename is already visible; this only makes it survive a power cut.
-    (void)::fsync(fd);
-    ::close(fd);
 }
 
 struct ReadResult {
@@ -199,30 +178,14 @@ bool SettingsFile::write(const Dictionary& settings) {
 }
 
 bool SettingsFile::writeBytes(const Data& bytes, String& problem) const {
-    const fs::path folder = path_.parent_path();
-    if (!makeFolders(folder)) {
+    if (!makeFolders(path_.parent_path())) {
         problem = u"its folder could not be made (" + systemError(errno) + u")";
         return false;
     }
-    std::string temporary = path_.string() + ".tmp-XXXXXX";
-    FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (file.get() < 0) {
-        problem = u"no temporary file could be made beside it (" + systemError(errno) + u")";
+    if (auto failure = FileWriter().writeData(bytes, fromBytes(path_.string()))) {
+        problem = std::move(*failure);
         return false;
     }
-    const bool written = writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
-    const int error = errno;
-    if (file.close() != 0 || !written) {
-        problem = systemError(written ? errno : error);
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    if (::rename(temporary.c_str(), path_.c_str()) != 0) {
-        problem = systemError(errno);
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    flushFolder(folder);
     return true;
 }
 

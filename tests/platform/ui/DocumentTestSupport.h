@@ -12,6 +12,8 @@
 #include "platform/ui/TextField.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowController.h"
+#include "support/Files.h"
+#include "support/ScratchFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -27,52 +29,14 @@ namespace documenttest {
 using platform::String;
 namespace fs = std::filesystem;
 
-// A folder of its own for each test, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "documents-XXXXXX").string();
-        EXPECT_NE(mkdtemp(pattern.data()), nullptr);
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    [[nodiscard]] const fs::path& path() const { return path_; }
-    [[nodiscard]] fs::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    fs::path path_;
-};
-
-inline String pathString(const fs::path& path) {
-    return platform::fromUtf8(path.string()).value();
-}
+using testsupport::filesIn;
+using testsupport::pathString;
+using testsupport::readFile;
+using testsupport::ScratchFolder;
+using testsupport::writeFile;
 
 inline platform::URL fileURL(const fs::path& path) {
     return platform::URL::fileURLWithPath(pathString(path)).value();
-}
-
-inline void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-inline std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The files of the folder, by name.
-inline std::vector<std::string> filesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // A document of plain text: its file holds the text as UTF-8. A file that starts with

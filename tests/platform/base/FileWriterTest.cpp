@@ -1,12 +1,15 @@
-#include "platform/ui/FileWriter.h"
+#include "platform/base/FileWriter.h"
 
-#include "DocumentTestSupport.h"
+#include "support/Files.h"
+#include "support/ScratchFolder.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace platform;
-using namespace documenttest;
+using namespace testsupport;
+using platform::String;
+namespace fs = std::filesystem;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/ui/FileWriter.h"
+#include "platform/base/FileWriter.h"
 
 #include "platform/base/FileDescriptor.h"
 

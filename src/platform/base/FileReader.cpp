@@ -1,4 +1,4 @@
-#include "platform/ui/FileReader.h"
+#include "platform/base/FileReader.h"
 
 #include "platform/base/FileDescriptor.h"
 
