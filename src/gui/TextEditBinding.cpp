@@ -65,6 +65,11 @@ void TextEditBinding::showSelection() {
     const QScopedValueRollback showing(showingModel_, true);
     const platform::Range selection = text_->selectedRange();
     QTextCursor cursor = edit_->textCursor();
+    // The same range stays as it is, so that a selection the user extends backwards keeps
+    // its anchor.
+    if (static_cast<std::size_t>(cursor.selectionStart()) == std::min(selection.location, length) &&
+        static_cast<std::size_t>(cursor.selectionEnd()) == std::min(selection.end(), length))
+        return;
     cursor.setPosition(static_cast<int>(std::min(selection.location, length)));
     cursor.setPosition(static_cast<int>(std::min(selection.end(), length)),
                        QTextCursor::KeepAnchor);

@@ -149,14 +149,19 @@ std::shared_ptr<View> MyDocumentInterface::buildBody(LoadedInterface& interface)
 
 // Shown while the document is locked; it fits in the locked size.
 std::shared_ptr<View> MyDocumentInterface::buildLockedPane(LoadedInterface& interface) {
-    auto pane = column(Rect(0, 0, lockedWidth, lockedHeight), 12);
-    pane->addSubview(fixed(
-        platform::TextField::labelWithString(u"This document is locked. Type its master password:"),
-        lockedWidth - 2 * margin));
+    // Placed from the top at their own frames: a column would spread them over the pane.
+    auto pane = std::make_shared<View>(Rect(0, 0, lockedWidth, lockedHeight));
+    const auto rowFromTop = [](double top) { return lockedHeight - top - rowHeight; };
+    auto label =
+        platform::TextField::labelWithString(u"This document is locked. Type its master password:");
+    label->setFrame(Rect(margin, rowFromTop(2 * margin), lockedWidth - 2 * margin, rowHeight));
+    pane->addSubview(label);
     auto field = passwordField(interface, u"plainPasswordInserted");
+    field->setFrame(Rect(margin, rowFromTop(2 * margin + rowHeight + 12), fieldWidth, rowHeight));
     interface.connectAction(field, u"submitPasswordToDecrypt:", interface.ownerResponder());
     pane->addSubview(field);
-    auto progress = fixed(std::make_shared<platform::ProgressIndicator>(), rowHeight);
+    auto progress = std::make_shared<platform::ProgressIndicator>();
+    progress->setFrame(Rect(margin + fieldWidth + 12, field->frame().minY(), rowHeight, rowHeight));
     progress->setHidden(true);
     pane->addSubview(progress);
     platform::BindingOptions negated;

@@ -1,0 +1,71 @@
+#include "interface/ApplicationMain.h"
+
+#include "document/MyDocument.h"
+#include "interface/MainMenuInterface.h"
+#include "interface/MyDocumentInterface.h"
+#include "platform/base/URL.h"
+#include "platform/base/UserDefaults.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/DocumentController.h"
+#include "platform/ui/InterfaceLoader.h"
+#include "platform/ui/InterfaceRegistry.h"
+#include "platform/ui/LoadedInterface.h"
+
+#include <filesystem>
+#include <iostream>
+
+ApplicationMain::ApplicationMain(FrontEnd frontEnd) : frontEnd_(std::move(frontEnd)) {}
+
+int ApplicationMain::run(int argc, char** argv) {
+    prepare(argc, argv);
+    return frontEnd_(argc, argv, application_);
+}
+
+void ApplicationMain::prepare(int argc, char** argv) {
+    registerStartupDefaults();
+    application_ = std::make_shared<platform::Application>();
+    platform::Application::setSharedApplication(application_);
+
+    const auto registry = platform::InterfaceRegistry::sharedRegistry();
+    MainMenuInterface::registerIn(*registry);
+    MyDocumentInterface::registerIn(*registry);
+
+    controller_ = platform::DocumentController::sharedDocumentController();
+    MyDocument::registerDocumentType(*controller_);
+    controller_->connectToApplication(application_);
+    application_->setLaunchHook([this, argc, argv] { launch(argc, argv); });
+
+    mainMenu_ = platform::InterfaceLoader::loadNibNamed(MainMenuInterface::name, application_);
+    if (mainMenu_)
+        application_->setMainMenu(MainMenuInterface::mainMenuOf(*mainMenu_));
+}
+
+// The application shell's delegate will own these settings; until it exists they are
+// registered here, before any document window reads them.
+void ApplicationMain::registerStartupDefaults() {
+    platform::UserDefaults::standardUserDefaults()->registerDefaults({
+        {u"StartupFontFamily", platform::Value(u"Helvetica")},
+        {u"StartupFontSize", platform::Value(platform::Number::float64(12.0))},
+        {u"StartWithRuler", platform::Value(platform::Number::boolean(false))},
+        {u"StartWithSpelling", platform::Value(platform::Number::boolean(true))},
+    });
+}
+
+// The front end may have taken its own options out of argv, ending it early with a null.
+void ApplicationMain::launch(int argc, char** argv) {
+    bool openedAny = false;
+    for (int i = 1; i < argc && argv[i]; ++i) {
+        std::error_code error;
+        const auto path = std::filesystem::absolute(argv[i], error);
+        const auto utf16 = platform::fromUtf8(path.string());
+        const auto url = utf16 ? platform::URL::fileURLWithPath(*utf16) : std::nullopt;
+        if (error || !url) {
+            std::cerr << "sealscribe: cannot open " << argv[i] << "\n";
+            continue;
+        }
+        controller_->openDocumentWithContentsOfURL(*url, true);
+        openedAny = true;
+    }
+    if (!openedAny)
+        controller_->openUntitledDocumentAtLaunch(*application_);
+}

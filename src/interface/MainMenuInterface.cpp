@@ -1,0 +1,93 @@
+#include "interface/MainMenuInterface.h"
+
+#include "interface/FontTraitCommands.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/LoadedInterface.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MenuItem.h"
+
+using platform::Menu;
+using platform::MenuItem;
+using platform::String;
+
+namespace {
+
+std::shared_ptr<MenuItem> command(const std::shared_ptr<Menu>& menu, const String& title,
+                                  const String& action, const String& key = u"") {
+    auto item = std::make_shared<MenuItem>(title, action, key);
+    menu->addItem(item);
+    return item;
+}
+
+void separator(const std::shared_ptr<Menu>& menu) {
+    menu->addItem(MenuItem::separatorItem());
+}
+
+void addSubmenu(Menu& bar, const std::shared_ptr<Menu>& submenu) {
+    auto item = std::make_shared<MenuItem>(submenu->title(), u"", u"");
+    item->setSubmenu(submenu);
+    bar.addItem(item);
+}
+
+} // namespace
+
+void MainMenuInterface::registerIn(platform::InterfaceRegistry& registry) {
+    registry.registerInterface(name, build);
+}
+
+void MainMenuInterface::build(platform::LoadedInterface& interface) {
+    auto bar = interface.addTopLevelObject(std::make_shared<Menu>(u"Main Menu"));
+    addSubmenu(*bar, applicationMenu());
+    addSubmenu(*bar, fileMenu());
+    addSubmenu(*bar, editMenu());
+    addSubmenu(*bar, formatMenu(interface));
+    addSubmenu(*bar, std::make_shared<Menu>(u"Window"));
+    addSubmenu(*bar, std::make_shared<Menu>(u"Help"));
+}
+
+std::shared_ptr<Menu> MainMenuInterface::mainMenuOf(const platform::LoadedInterface& interface) {
+    return interface.name() == name ? interface.firstTopLevelObject<Menu>() : nullptr;
+}
+
+std::shared_ptr<Menu> MainMenuInterface::applicationMenu() {
+    auto menu = std::make_shared<Menu>(u"Sealscribe");
+    command(menu, u"Quit Sealscribe", u"terminate:", u"q");
+    return menu;
+}
+
+std::shared_ptr<Menu> MainMenuInterface::fileMenu() {
+    auto menu = std::make_shared<Menu>(u"File");
+    command(menu, u"New", u"newDocument:", u"n");
+    command(menu, u"Open\u2026", u"openDocument:", u"o");
+    separator(menu);
+    command(menu, u"Close", u"performClose:", u"w");
+    command(menu, u"Save", u"saveDocument:", u"s");
+    command(menu, u"Save As\u2026", u"saveDocumentAs:", u"S");
+    command(menu, u"Revert to Saved", u"revertDocumentToSaved:");
+    separator(menu);
+    command(menu, u"Change Master Password\u2026", u"documentPassword:");
+    separator(menu);
+    command(menu, u"Page Setup\u2026", u"runPageLayout:", u"P");
+    command(menu, u"Print\u2026", u"printDocument:", u"p");
+    return menu;
+}
+
+// The texts answer only Select All by action; cutting, copying and pasting are their
+// widgets' own keys.
+std::shared_ptr<Menu> MainMenuInterface::editMenu() {
+    auto menu = std::make_shared<Menu>(u"Edit");
+    command(menu, u"Select All", u"selectAll:", u"a");
+    return menu;
+}
+
+std::shared_ptr<Menu> MainMenuInterface::formatMenu(platform::LoadedInterface& interface) {
+    auto menu = std::make_shared<Menu>(u"Format");
+    auto application = std::dynamic_pointer_cast<platform::Application>(interface.owner());
+    auto traits = interface.addTopLevelObject(std::make_shared<FontTraitCommands>(application));
+    command(menu, u"Bold", u"addFontTrait:", u"b")->setTag(FontTraitCommands::boldTrait);
+    command(menu, u"Italic", u"addFontTrait:", u"i")->setTag(FontTraitCommands::italicTrait);
+    command(menu, u"Underline", u"underline:", u"u");
+    for (const auto& item : menu->items())
+        item->setTarget(traits);
+    return menu;
+}
