@@ -24,6 +24,7 @@
 #include "platform/ui/Toolbar.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowController.h"
+#include "support/Views.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -39,22 +40,7 @@ namespace documenttest {
 
 using platform::String;
 
-// Views of a type in a view tree, depth first.
-template <typename V>
-void collect(const std::shared_ptr<platform::View>& view, std::vector<std::shared_ptr<V>>& found) {
-    if (!view)
-        return;
-    if (auto typed = std::dynamic_pointer_cast<V>(view))
-        found.push_back(typed);
-    for (const auto& subview : view->subviews())
-        collect(subview, found);
-}
-
-template <typename V> std::vector<std::shared_ptr<V>> viewsOf(const platform::Window& window) {
-    std::vector<std::shared_ptr<V>> found;
-    collect(window.contentView(), found);
-    return found;
-}
+using testsupport::viewsOf;
 
 inline platform::Data readFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);

@@ -21,6 +21,19 @@ namespace guitest {
 
 using platform::String;
 
+// Runs the event loop until the condition holds, for five seconds at most.
+inline bool waitUntil(const std::function<bool()>& condition) {
+    QDeadlineTimer deadline(5000);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        // Outside a running event loop, deleteLater waits for this.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
 // A model application rendered on the Qt event loop, which also drives the main run loop.
 class GuiTest : public testing::Test {
 protected:
@@ -30,17 +43,8 @@ protected:
         platform::Application::setSharedApplication(nullptr);
     }
 
-    // Runs the event loop until the condition holds, for five seconds at most.
     static bool waitUntil(const std::function<bool()>& condition) {
-        QDeadlineTimer deadline(5000);
-        while (!condition()) {
-            if (deadline.hasExpired())
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            // Outside a running event loop, deleteLater waits for this.
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        return true;
+        return guitest::waitUntil(condition);
     }
 
     std::shared_ptr<platform::Window> shownWindow(const std::shared_ptr<platform::View>& content,

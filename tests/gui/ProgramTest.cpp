@@ -1,3 +1,4 @@
+#include "GuiTest.h"
 #include "document/MyDocument.h"
 #include "gui/AlertDialog.h"
 #include "gui/ApplicationRenderer.h"
@@ -55,14 +56,7 @@ protected:
     }
 
     static bool waitUntil(const std::function<bool()>& condition) {
-        QDeadlineTimer deadline(5000);
-        while (!condition()) {
-            if (deadline.hasExpired())
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        return true;
+        return guitest::waitUntil(condition);
     }
 
     [[nodiscard]] std::shared_ptr<MyDocument> onlyDocument() const {

@@ -17,6 +17,7 @@
 #include "platform/ui/SecureTextField.h"
 #include "platform/ui/TextView.h"
 #include "platform/ui/Window.h"
+#include "support/Views.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -35,21 +36,7 @@ using platform::String;
 
 namespace {
 
-template <typename V>
-void collect(const std::shared_ptr<platform::View>& view, std::vector<std::shared_ptr<V>>& found) {
-    if (!view)
-        return;
-    if (auto typed = std::dynamic_pointer_cast<V>(view))
-        found.push_back(typed);
-    for (const auto& subview : view->subviews())
-        collect(subview, found);
-}
-
-template <typename V> std::vector<std::shared_ptr<V>> viewsOf(const platform::Window& window) {
-    std::vector<std::shared_ptr<V>> found;
-    collect(window.contentView(), found);
-    return found;
-}
+using testsupport::viewsOf;
 
 // Runs its steps one after the other, with time between them for the windows to show.
 class Script {

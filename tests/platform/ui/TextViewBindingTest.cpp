@@ -1,5 +1,6 @@
 #include "platform/ui/TextViewBinding.h"
 
+#include "CountingTextDelegate.h"
 #include "UiTest.h"
 #include "platform/text/RTFReader.h"
 #include "platform/text/RTFWriter.h"
@@ -71,13 +72,7 @@ private:
     String note_;
 };
 
-class CountingDelegate : public TextDelegate {
-public:
-    void textDidChange(Text&) override { ++changes; }
-    void textDidEndEditing(Text&) override { ++ends; }
-    int changes = 0;
-    int ends = 0;
-};
+using CountingDelegate = uitest::CountingTextDelegate;
 
 class TextViewBindingTest : public uitest::UiTest {
 protected:

@@ -1,5 +1,6 @@
 #include "platform/ui/TextView.h"
 
+#include "CountingTextDelegate.h"
 #include "UiTest.h"
 #include "platform/text/RTFReader.h"
 #include "platform/text/RTFWriter.h"
@@ -38,13 +39,7 @@ private:
     Observation observation_;
 };
 
-class CountingDelegate : public TextDelegate {
-public:
-    void textDidChange(Text&) override { ++changes; }
-    void textDidEndEditing(Text&) override { ++ends; }
-    int changes = 0;
-    int ends = 0;
-};
+using CountingDelegate = uitest::CountingTextDelegate;
 
 // A body text view in a scroll view of a key window, with a field beside it that can take
 // the keyboard focus.
