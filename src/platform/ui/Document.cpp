@@ -1,11 +1,11 @@
 #include "platform/ui/Document.h"
 
+#include "platform/base/FileReader.h"
+#include "platform/base/FileWriter.h"
 #include "platform/base/Timer.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/DocumentAlerts.h"
 #include "platform/ui/DocumentController.h"
-#include "platform/base/FileReader.h"
-#include "platform/base/FileWriter.h"
 #include "platform/ui/MenuItem.h"
 #include "platform/ui/SavePanel.h"
 #include "platform/ui/Window.h"

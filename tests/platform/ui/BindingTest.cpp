@@ -9,12 +9,9 @@
 #include "platform/ui/PopUpButton.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/ValueTransformer.h"
-
-#include <cstdlib>
-#include <filesystem>
+#include "support/ScratchFolder.h"
 
 using namespace platform;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -74,11 +71,8 @@ protected:
         ValueTransformer::resetRegistry();
         ValueTransformer::registerClass<Is3>(u"LWValueIs3");
         ValueTransformer::setValueTransformer(std::make_shared<Not0>(), u"valueNot0");
-        std::string pattern = (fs::temp_directory_path() / "bindings-XXXXXX").string();
-        EXPECT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
         store = std::make_shared<UserDefaults>(
-            folder_, [](const String&) {}, std::chrono::hours(24));
+            folder_.path(), [](const String&) {}, std::chrono::hours(24));
         store->registerDefaults({{u"StartupActionTag", Number::int32(0)},
                                  {u"StartupFontFamily", u"Helvetica"},
                                  {u"autolocBackgroundInterval", Number::int32(120)}});
@@ -88,7 +82,6 @@ protected:
         controller.reset();
         store.reset();
         ValueTransformer::resetRegistry();
-        fs::remove_all(folder_);
     }
 
     static std::shared_ptr<PopUpButton> fontPopUp(std::initializer_list<String> titles) {
@@ -103,7 +96,7 @@ protected:
         return menu;
     }
 
-    fs::path folder_;
+    testsupport::ScratchFolder folder_;
     std::shared_ptr<UserDefaults> store;
     std::shared_ptr<UserDefaultsController> controller;
 };

@@ -1,6 +1,7 @@
 #include "platform/ui/Bundle.h"
 
-#include <cstdlib>
+#include "support/ScratchFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -13,16 +14,13 @@ namespace {
 class BundleFolder : public testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "bundle-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
         fs::create_directories(root_ / "resources");
         std::ofstream(root_ / "resources" / "User Guide.pdf") << "%PDF";
         std::ofstream(root_ / "secret.pdf") << "outside";
     }
-    void TearDown() override { fs::remove_all(root_); }
 
-    fs::path root_;
+    testsupport::ScratchFolder scratch_;
+    const fs::path& root_ = scratch_.path();
 };
 
 TEST_F(BundleFolder, ResourceByNameAndType) {

@@ -1,6 +1,6 @@
 #include "DocumentTestSupport.h"
-#include "platform/ui/DocumentAlerts.h"
 #include "platform/base/FileWriter.h"
+#include "platform/ui/DocumentAlerts.h"
 #include "platform/ui/MenuItem.h"
 #include "platform/ui/SavePanel.h"
 #include "platform/ui/UserInterfaceValidation.h"

@@ -8,6 +8,7 @@
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/TextDelegate.h"
 #include "platform/ui/TextStorage.h"
+#include "support/ScratchFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -254,14 +255,8 @@ TEST_F(TextViewTest, RTFTravelsThroughTheViewUnchanged) {
 
 class RTFDFiles : public TextViewTest {
 protected:
-    RTFDFiles() {
-        std::string pattern = (fs::temp_directory_path() / "textview-XXXXXX").string();
-        EXPECT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-    }
-    ~RTFDFiles() override { fs::remove_all(folder); }
-
-    fs::path folder;
+    testsupport::ScratchFolder scratchFolder;
+    const fs::path& folder = scratchFolder.path();
 };
 
 TEST_F(RTFDFiles, APackageTravelsThroughFilesAndDataWithItsAttachments) {
