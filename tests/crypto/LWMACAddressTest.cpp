@@ -1,6 +1,7 @@
 #include "crypto/LWMACAddress.h"
 
-#include <cstdlib>
+#include "support/ScratchFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -11,19 +12,13 @@ namespace {
 
 class LWMACAddressTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "net-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(root_); }
-
     void addInterface(const std::string& name, const char* address) {
         std::filesystem::create_directories(root_ / name);
         std::ofstream(root_ / name / "address") << address;
     }
 
-    std::filesystem::path root_;
+    testsupport::ScratchFolder scratch_;
+    const std::filesystem::path& root_ = scratch_.path();
 };
 
 } // namespace

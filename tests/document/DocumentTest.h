@@ -24,6 +24,7 @@
 #include "platform/ui/Toolbar.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowController.h"
+#include "support/ScratchFolder.h"
 #include "support/Views.h"
 
 #include <cstdlib>
@@ -88,17 +89,14 @@ protected:
         platform::DocumentController::setSharedDocumentController(nullptr);
         platform::SharedFontManager::setSharedFontManager(nullptr);
         platform::Application::setSharedApplication(nullptr);
-        std::filesystem::remove_all(folder);
     }
 
-    // The settings store of the test, in a folder of its own: set before the store is
-    // first made.
-    static std::filesystem::path makeFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "document-test-XXXXXX");
-        const char* made = ::mkdtemp(pattern.data());
-        EXPECT_NE(made, nullptr);
-        ::setenv("XDG_CONFIG_HOME", pattern.c_str(), 1);
-        return pattern;
+    // The settings store of the test, in the test's folder: set before the store is first
+    // made.
+    static const std::filesystem::path&
+    holdingTheSettings(const testsupport::ScratchFolder& scratch) {
+        ::setenv("XDG_CONFIG_HOME", scratch.path().c_str(), 1);
+        return scratch.path();
     }
 
     [[nodiscard]] platform::URL urlOf(const std::string& name) const {
@@ -193,7 +191,8 @@ protected:
         loop.runUntilIdle();
     }
 
-    std::filesystem::path folder = makeFolder();
+    testsupport::ScratchFolder scratch;
+    const std::filesystem::path& folder = holdingTheSettings(scratch);
     platform::ManualRunLoop loop;
     platform::ScopedMainRunLoop installed{loop};
     std::shared_ptr<platform::Application> app = std::make_shared<platform::Application>();

@@ -1,9 +1,10 @@
 #include "platform/base/FileManager.h"
 
+#include "support/ScratchFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 using platform::FileManager;
 using platform::String;
@@ -13,21 +14,17 @@ namespace {
 class FileManagerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("FileManagerTest-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder_ / "dir");
         std::ofstream(folder_ / "file \u00e9") << "x";
         std::filesystem::create_symlink(folder_ / "dir", folder_ / "link to dir");
         std::filesystem::create_symlink(folder_ / "gone", folder_ / "dangling");
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     String path(const std::string& name) const {
         return *platform::fromUtf8((folder_ / name).native());
     }
 
-    std::filesystem::path folder_;
+    testsupport::ScratchFolder scratch_;
+    const std::filesystem::path& folder_ = scratch_.path();
 };
 
 } // namespace

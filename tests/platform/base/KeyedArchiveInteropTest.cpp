@@ -3,6 +3,7 @@
 // wrote is kept there, so that reading it needs no Python.
 #include "platform/base/KeyedArchiver.h"
 #include "platform/base/KeyedUnarchiver.h"
+#include "support/ScratchFolder.h"
 
 #include <array>
 #include <cstdio>
@@ -55,16 +56,10 @@ std::pair<std::string, bool> run(const std::string& command) {
 
 class KeyedArchiveInterop : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "interop-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     static bool hasPython() { return ::access(python, X_OK) == 0; }
 
-    std::filesystem::path folder_;
+    testsupport::ScratchFolder scratch_;
+    const std::filesystem::path& folder_ = scratch_.path();
 };
 
 } // namespace

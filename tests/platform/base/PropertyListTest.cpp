@@ -1,11 +1,12 @@
 #include "platform/base/PropertyList.h"
 
+#include "support/ScratchFolder.h"
+
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <limits>
-#include <unistd.h>
 
 using namespace platform;
 
@@ -216,20 +217,14 @@ TEST(PropertyList, SharedObjectsWithinTheLimitsAreRead) {
 
 class PropertyListFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "plist-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     String file(const char* name, const Data& bytes) const {
         const auto path = folder_ / name;
         std::ofstream(path, std::ios::binary).write(bytesOf(bytes).data(), bytesOf(bytes).size());
         return *fromUtf8(path.string());
     }
 
-    std::filesystem::path folder_;
+    testsupport::ScratchFolder scratch_;
+    const std::filesystem::path& folder_ = scratch_.path();
 };
 
 TEST_F(PropertyListFile, DictionaryWithContentsOfFileReadsBothFormats) {

@@ -1,9 +1,11 @@
 #include "platform/base/URLLoader.h"
 
+#include "support/Files.h"
+#include "support/ScratchFolder.h"
+
 #include <arpa/inet.h>
 #include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <mutex>
@@ -265,24 +267,17 @@ TEST(URLLoader, SeveralThreadsLoadAtOnce) {
 
 class URLLoaderFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("URLLoaderFile-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     std::filesystem::path write(const std::string& name, const std::string& bytes) {
         const auto path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
+        testsupport::writeFile(path, bytes);
         return path;
     }
     static URL fileURL(const std::filesystem::path& path) {
         return *URL::fileURLWithPath(*platform::fromUtf8(path.native()));
     }
 
-    std::filesystem::path folder_;
+    testsupport::ScratchFolder scratch_;
+    const std::filesystem::path& folder_ = scratch_.path();
 };
 
 TEST_F(URLLoaderFile, ReadsAFileWithinTheLimit) {

@@ -1,5 +1,7 @@
 #include "platform/base/UserDefaultsController.h"
 
+#include "support/ScratchFolder.h"
+
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -12,21 +14,16 @@ namespace {
 class UserDefaultsControllerTest : public testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "controller-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
         store = std::make_shared<UserDefaults>(
-            folder, [](const String&) {}, std::chrono::hours(24));
+            folder.path(), [](const String&) {}, std::chrono::hours(24));
         controller = std::make_shared<UserDefaultsController>(store);
     }
     void TearDown() override {
         controller.reset();
         store.reset();
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
     }
 
-    fs::path folder;
+    testsupport::ScratchFolder folder;
     std::shared_ptr<UserDefaults> store;
     std::shared_ptr<UserDefaultsController> controller;
 };

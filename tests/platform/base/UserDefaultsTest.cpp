@@ -1,22 +1,23 @@
 #include "platform/base/UserDefaults.h"
 
 #include "platform/base/PropertyList.h"
+#include "support/Files.h"
+#include "support/ScratchFolder.h"
 
 #include <algorithm>
 #include <climits>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <mutex>
-#include <sstream>
 #include <sys/resource.h>
 #include <thread>
 
 using namespace platform;
+using testsupport::readFile;
 namespace fs = std::filesystem;
 
 namespace {
@@ -44,22 +45,13 @@ private:
 
 class UserDefaultsTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "defaults-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-
     std::shared_ptr<UserDefaults> makeStore(std::chrono::milliseconds writeDelay = neverByItself) {
         return std::make_shared<UserDefaults>(folder, messages.sink(), writeDelay);
     }
     fs::path settingsPath() const { return folder / UserDefaults::settingsFileName; }
 
-    fs::path folder;
+    testsupport::ScratchFolder scratch_;
+    const fs::path& folder = scratch_.path();
     Messages messages;
 };
 
@@ -247,13 +239,6 @@ TEST_F(UserDefaultsTest, KeyValueCodingReadsWritesAndTellsObservers) {
 
 namespace {
 
-std::string contentsOf(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
 void writeFile(const fs::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
@@ -310,7 +295,7 @@ TEST_F(UserDefaultsTest, UserValuesSurviveANewStoreWithTheirKinds) {
     EXPECT_NEAR(reopened->dateForKey(u"moment")->timeIntervalSinceReferenceDate(), 786297600.75,
                 1.0);
     EXPECT_TRUE(reopened->objectForKey(u"notifyUpdate").isNone()) << "defaults are not stored";
-    EXPECT_EQ(contentsOf(settingsPath()).find("notifyUpdate"), std::string::npos);
+    EXPECT_EQ(readFile(settingsPath()).find("notifyUpdate"), std::string::npos);
     EXPECT_TRUE(messages.all().empty());
 }
 
@@ -386,13 +371,13 @@ TEST_F(UserDefaultsTest, AFailedWriteLeavesTheOldFileAndIsReported) {
         auto store = makeStore();
         store->setObject(Value(u"old"), u"key");
         ASSERT_TRUE(store->synchronize());
-        const std::string oldBytes = contentsOf(settingsPath());
+        const std::string oldBytes = readFile(settingsPath());
         const auto before = messages.all().size();
 
         store->setObject(Value(String(4000, u'n')), u"key");
         c.breakIt();
         const bool saved = store->synchronize();
-        const std::string kept = c.oldFile.empty() ? "" : contentsOf(c.oldFile);
+        const std::string kept = c.oldFile.empty() ? "" : readFile(c.oldFile);
         c.repair();
 
         EXPECT_FALSE(saved);
@@ -431,7 +416,7 @@ TEST_F(UserDefaultsTest, ADamagedFileIsMovedAsideAndTheDefaultsAreUsed) {
         SCOPED_TRACE(c.name);
         c.damage();
         const bool wasDirectory = fs::is_directory(settingsPath());
-        const std::string damaged = wasDirectory ? "" : contentsOf(settingsPath());
+        const std::string damaged = wasDirectory ? "" : readFile(settingsPath());
         const auto before = messages.all().size();
 
         auto store = makeStore();
@@ -449,7 +434,7 @@ TEST_F(UserDefaultsTest, ADamagedFileIsMovedAsideAndTheDefaultsAreUsed) {
         if (wasDirectory) {
             EXPECT_TRUE(fs::is_directory(folder / files[0] / "inside"));
         } else {
-            EXPECT_EQ(contentsOf(folder / files[0]), damaged);
+            EXPECT_EQ(readFile(folder / files[0]), damaged);
         }
 
         store->setBool(true, u"StartWithRuler");
@@ -470,7 +455,7 @@ TEST_F(UserDefaultsTest, EveryDamagedFileIsKept) {
     ASSERT_EQ(files.size(), 3u);
     std::vector<std::string> contents;
     for (const auto& name : files)
-        contents.push_back(contentsOf(folder / name));
+        contents.push_back(readFile(folder / name));
     std::sort(contents.begin(), contents.end());
     EXPECT_EQ(contents, (std::vector<std::string>{"damaged 0", "damaged 1", "damaged 2"}));
 }
@@ -495,7 +480,7 @@ TEST_F(UserDefaultsTest, ADamagedFileThatCannotBeMovedAsideIsNeverOverwritten) {
         store.setBool(true, u"StartWithRuler");
         EXPECT_FALSE(store.synchronize());
     }
-    EXPECT_EQ(contentsOf(path), "damaged");
+    EXPECT_EQ(readFile(path), "damaged");
     EXPECT_EQ(filesIn(deep), std::vector<fs::path>{UserDefaults::settingsFileName});
 }
 
@@ -523,7 +508,7 @@ TEST_F(UserDefaultsTest, AFileOfAnotherWriterKeepsWhatOursCanKeep) {
     // The original is kept aside, and the rest is written again though nothing changed.
     const auto files = filesIn(folder);
     ASSERT_EQ(files.size(), 2u);
-    EXPECT_EQ(contentsOf(folder / files[1]), bytesOf(*bytes));
+    EXPECT_EQ(readFile(folder / files[1]), bytesOf(*bytes));
     EXPECT_EQ(makeStore()->integerForKey(u"StartupActionTag"), 2);
     EXPECT_EQ(messages.all().size(), 1u);
 }

@@ -1,6 +1,7 @@
 #include "platform/system/NetworkInterface.h"
 
-#include <cstdlib>
+#include "support/ScratchFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -13,16 +14,11 @@ namespace {
 class FakeSysfs : public testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "sysfs-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        base_ = pattern;
         root_ = base_ / "net";
         // Files that a name escaping the root would reach.
         write(base_ / "address", "aa:aa:aa:aa:aa:aa\n");
         write(root_ / "address", "bb:bb:bb:bb:bb:bb\n");
     }
-    void TearDown() override { std::filesystem::remove_all(base_); }
-
     static void write(const std::filesystem::path& path, const char* text) {
         std::filesystem::create_directories(path.parent_path());
         std::ofstream(path) << text;
@@ -33,7 +29,8 @@ protected:
             write(root_ / name / "addr_len", length);
     }
 
-    std::filesystem::path base_;
+    testsupport::ScratchFolder scratch_;
+    const std::filesystem::path& base_ = scratch_.path();
     std::filesystem::path root_;
 };
 

@@ -1,7 +1,8 @@
 #include "platform/system/ProcessLauncher.h"
 
+#include "support/ScratchFolder.h"
+
 #include <chrono>
-#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <future>
@@ -17,13 +18,6 @@ namespace {
 
 class ProcessLaunches : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "launcher-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     // The index of the command that succeeded, once the launcher has finished.
     std::optional<std::size_t> run(std::vector<Launcher::Command> alternatives,
                                    const std::function<void()>& whileRunning = {}) {
@@ -45,7 +39,8 @@ protected:
         return names;
     }
 
-    fs::path folder_;
+    testsupport::ScratchFolder scratch_;
+    const fs::path& folder_ = scratch_.path();
 };
 
 TEST_F(ProcessLaunches, AnArgumentReachesTheProgramWithoutAShell) {

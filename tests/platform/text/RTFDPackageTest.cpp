@@ -2,11 +2,12 @@
 
 #include "TextFixtures.h"
 #include "platform/text/SerializedFileWrapper.h"
+#include "support/Files.h"
+#include "support/ScratchFolder.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 using platform::AttributedString;
 using platform::Data;
@@ -14,6 +15,8 @@ using platform::RTFDFolder;
 using platform::RTFDPackage;
 using platform::SerializedFileWrapper;
 using platform::String;
+using testsupport::filesIn;
+using testsupport::writeFile;
 using textfixtures::attachmentText;
 
 namespace fs = std::filesystem;
@@ -27,26 +30,8 @@ template <std::size_t N> std::string bytes(const char (&literal)[N]) {
 
 class RTFDPackageTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "rtfd-test-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    static std::vector<std::string> namesIn(const fs::path& folder) {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    static void writeFile(const fs::path& path, std::string_view contents) {
-        std::ofstream(path, std::ios::binary) << contents;
-    }
-
-    fs::path folder_;
+    testsupport::ScratchFolder scratch_;
+    const fs::path& folder_ = scratch_.path();
 };
 
 AttributedString withAttachments() {
@@ -109,8 +94,8 @@ TEST_F(RTFDPackageTest, WritesAndReadsAFolder) {
     const fs::path path = folder_ / "Export.rtfd";
     const auto result = RTFDPackage::fromAttributedString(text).writeToFolder(path);
     ASSERT_TRUE(result.succeeded) << result.message;
-    EXPECT_EQ(namesIn(path), (std::vector<std::string>{"TXT.rtf", "notes.txt", "photo.png"}));
-    EXPECT_EQ(namesIn(folder_), std::vector<std::string>{"Export.rtfd"});
+    EXPECT_EQ(filesIn(path), (std::vector<std::string>{"TXT.rtf", "notes.txt", "photo.png"}));
+    EXPECT_EQ(filesIn(folder_), std::vector<std::string>{"Export.rtfd"});
     const auto package = RTFDPackage::readFromFolder(path);
     ASSERT_TRUE(package);
     EXPECT_EQ(package->attributedString(), text);
@@ -124,9 +109,9 @@ TEST_F(RTFDPackageTest, ReplacesAnExistingPackageWhole) {
     const auto result =
         RTFDPackage::fromAttributedString(AttributedString(u"new")).writeToFolder(path);
     ASSERT_TRUE(result.succeeded) << result.message;
-    EXPECT_EQ(namesIn(path), std::vector<std::string>{"TXT.rtf"});
+    EXPECT_EQ(filesIn(path), std::vector<std::string>{"TXT.rtf"});
     EXPECT_EQ(RTFDPackage::readFromFolder(path)->attributedString()->string(), u"new");
-    EXPECT_EQ(namesIn(folder_), std::vector<std::string>{"Doc.rtfd"});
+    EXPECT_EQ(filesIn(folder_), std::vector<std::string>{"Doc.rtfd"});
 
     ASSERT_TRUE(RTFDPackage::fromAttributedString(AttributedString(u"slash"))
                     .writeToFolder(path.string() + "/")
@@ -150,7 +135,7 @@ TEST_F(RTFDPackageTest, AFailedWriteLeavesTheOldPackage) {
     EXPECT_FALSE(result.succeeded);
     EXPECT_FALSE(result.message.empty());
     EXPECT_EQ(textfixtures::readFile((path / "TXT.rtf").string()), "{\\rtf1 old}");
-    EXPECT_EQ(namesIn(folder_), std::vector<std::string>{"Doc.rtfd"});
+    EXPECT_EQ(filesIn(folder_), std::vector<std::string>{"Doc.rtfd"});
 
     const auto noFolder = RTFDPackage::fromAttributedString(AttributedString(u"x"))
                               .writeToFolder(folder_ / "missing" / "Doc.rtfd");
