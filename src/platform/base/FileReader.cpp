@@ -1,6 +1,7 @@
 #include "platform/base/FileReader.h"
 
 #include "platform/base/FileDescriptor.h"
+#include "platform/base/FileIO.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -37,19 +38,11 @@ std::optional<Data> FileReader::readData(const String& path, String& reason) {
     Data data;
     if (S_ISREG(status.st_mode))
         data.reserve(static_cast<std::size_t>(status.st_size));
-    std::uint8_t buffer[65536];
-    for (;;) {
-        const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
-        if (count == 0)
-            return data;
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            reason = reasonForError(errno);
-            return std::nullopt;
-        }
-        data.insert(data.end(), buffer, buffer + count);
+    if (const int error = readToEnd(file.get(), data)) {
+        reason = reasonForError(error);
+        return std::nullopt;
     }
+    return data;
 }
 
 } // namespace platform

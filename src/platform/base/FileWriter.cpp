@@ -1,6 +1,7 @@
 #include "platform/base/FileWriter.h"
 
 #include "platform/base/FileDescriptor.h"
+#include "platform/base/FileIO.h"
 
 #include <atomic>
 #include <cerrno>
@@ -95,16 +96,8 @@ std::optional<String> FileWriter::writeData(const Data& data, const String& path
 }
 
 std::optional<String> FileWriter::writeBytes(int fd, const Data& data) {
-    std::size_t written = 0;
-    while (written < data.size()) {
-        const ssize_t count = ::write(fd, data.data() + written, data.size() - written);
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return reasonForError(errno);
-        }
-        written += static_cast<std::size_t>(count);
-    }
+    if (const int error = writeAll(fd, data))
+        return reasonForError(error);
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/base/SettingsFile.h"
 
 #include "platform/base/FileDescriptor.h"
+#include "platform/base/FileIO.h"
 #include "platform/base/FileWriter.h"
 #include "platform/base/SettingsCoding.h"
 #include "platform/base/StringEncoding.h"
@@ -85,22 +86,11 @@ ReadResult readFile(const fs::path& path) {
         result.problem = u"it is too large to be settings";
         return result;
     }
-    result.bytes.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t done = 0;
-    while (done < result.bytes.size()) {
-        const ssize_t got =
-            ::read(file.get(), result.bytes.data() + done, result.bytes.size() - done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            result.problem = u"it could not be read (" + systemError(errno) + u")";
-            return result;
-        }
-        if (got == 0)
-            break;
-        done += static_cast<std::size_t>(got);
+    result.bytes.reserve(static_cast<std::size_t>(info.st_size));
+    if (const int error = readToEnd(file.get(), result.bytes, SettingsFile::maximumSize)) {
+        result.problem = error == EFBIG ? u"it is too large to be settings"
+                                        : u"it could not be read (" + systemError(error) + u")";
     }
-    result.bytes.resize(done);
     return result;
 }
 

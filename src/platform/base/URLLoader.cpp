@@ -1,6 +1,7 @@
 #include "platform/base/URLLoader.h"
 
 #include "platform/base/FileDescriptor.h"
+#include "platform/base/FileIO.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -50,23 +51,6 @@ std::string tooLong(std::size_t limit) {
 
 // Empty on success. The file may still grow while it is read: the limit holds for what
 // is read, not for what fstat said.
-std::string readAll(int fd, std::size_t limit, Data& out) {
-    std::uint8_t buffer[64 * 1024];
-    for (;;) {
-        const auto count = ::read(fd, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return systemError(errno);
-        if (count == 0)
-            return {};
-        const auto length = static_cast<std::size_t>(count);
-        if (length > limit - out.size())
-            return tooLong(limit);
-        out.insert(out.end(), buffer, buffer + length);
-    }
-}
-
 // Once per process, whichever thread comes first.
 bool curlReady() {
     static const CURLcode status = curl_global_init(CURL_GLOBAL_DEFAULT);
@@ -157,8 +141,8 @@ Result URLLoader::loadFile(const URL& url) const {
         return failure(url, tooLong(options_.maximumLength));
     Data bytes;
     bytes.reserve(static_cast<std::size_t>(status.st_size));
-    if (const auto error = readAll(file.get(), options_.maximumLength, bytes); !error.empty())
-        return failure(url, error);
+    if (const int error = readToEnd(file.get(), bytes, options_.maximumLength))
+        return failure(url, error == EFBIG ? tooLong(options_.maximumLength) : systemError(error));
     return {std::move(bytes), {}};
 }
 

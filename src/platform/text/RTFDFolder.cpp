@@ -1,5 +1,7 @@
 #include "platform/text/RTFDFolder.h"
 
+#include "platform/base/FileIO.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -25,31 +27,13 @@ std::optional<Data> readRegularFile(int folder, const char* name) {
     Data contents;
     bool ok = fstat(file, &status) == 0 && S_ISREG(status.st_mode);
     if (ok) {
-        contents.resize(static_cast<std::size_t>(status.st_size));
-        std::size_t done = 0;
-        while (ok && done < contents.size()) {
-            const ssize_t count = ::read(file, contents.data() + done, contents.size() - done);
-            ok = count > 0;
-            done += ok ? static_cast<std::size_t>(count) : 0;
-        }
+        contents.reserve(static_cast<std::size_t>(status.st_size));
+        ok = readToEnd(file, contents) == 0;
     }
     close(file);
     if (!ok)
         return std::nullopt;
     return contents;
-}
-
-bool writeAll(int file, const Data& contents) {
-    std::size_t done = 0;
-    while (done < contents.size()) {
-        const ssize_t count = ::write(file, contents.data() + done, contents.size() - done);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        done += static_cast<std::size_t>(count);
-    }
-    return true;
 }
 
 bool syncPath(const fs::path& path) {
@@ -70,7 +54,7 @@ RTFDFolder::WriteResult writeFiles(const RTFDFolder::Files& files, const fs::pat
         const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (file < 0)
             return failure("Cannot create " + path.string(), errno);
-        const bool written = writeAll(file, contents) && fsync(file) == 0;
+        const bool written = writeAll(file, contents) == 0 && fsync(file) == 0;
         const int error = errno;
         close(file);
         if (!written)
