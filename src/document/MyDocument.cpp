@@ -99,6 +99,7 @@ MyDocument::MyDocument()
 
 void MyDocument::registerDocumentType(platform::DocumentController& controller) {
     controller.registerDocumentClass<MyDocument>(documentTypeName, {fileExtension});
+    controller.setDisplayNameForType(documentTypeName, u"Sealscribe documents");
 }
 
 template <typename T>

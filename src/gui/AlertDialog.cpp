@@ -3,7 +3,9 @@
 #include "gui/QtString.h"
 #include "platform/ui/Alert.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -40,7 +42,7 @@ QLabel* wrappedLabel(const platform::String& text, QWidget* parent) {
 
 AlertDialog::AlertDialog(std::shared_ptr<platform::Alert> alert, QWidget* parent)
     : ModelDialog(parent), alert_(std::move(alert)) {
-    setWindowTitle(toQString(alert_->messageText()));
+    setWindowTitle(QGuiApplication::applicationDisplayName());
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(iconFor(alert_->alertStyle())).pixmap(iconSize));
     icon->setAlignment(Qt::AlignTop);
@@ -51,6 +53,24 @@ AlertDialog::AlertDialog(std::shared_ptr<platform::Alert> alert, QWidget* parent
     layout->addLayout(top);
     layout->addWidget(makeButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// Escape presses "Cancel", or the only button there is.
+QPushButton* AlertDialog::cancelButton() const {
+    const auto& titles = alert_->buttonTitles();
+    for (std::size_t index = 0; index < titles.size(); ++index)
+        if (titles[index] == u"Cancel")
+            return buttons_[index];
+    return buttons_.size() == 1 ? buttons_.front() : nullptr;
+}
+
+void AlertDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (QPushButton* cancel = cancelButton())
+            cancel->click();
+        return;
+    }
+    ModelDialog::keyPressEvent(event);
 }
 
 QWidget* AlertDialog::makeText() {

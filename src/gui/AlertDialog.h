@@ -14,9 +14,10 @@ class Alert;
 namespace gui {
 
 // An alert: the style's icon, the message, the informative text and the buttons, the
-// first one the default and at the right, the others to its left in the order added, as
-// the platform places them. Pressing one answers the alert; the dialog stays until the
-// model ends the alert.
+// first one the default (Return) and at the right, the others to its left in the order
+// added, as the platform places them; Escape presses "Cancel" or a lone button. Pressing
+// one answers the alert; the dialog stays until the model ends the alert. Its title is
+// the program's name.
 class AlertDialog : public ModelDialog {
 public:
     AlertDialog(std::shared_ptr<platform::Alert> alert, QWidget* parent);
@@ -25,7 +26,11 @@ public:
     // In the order the alert's buttons were added.
     [[nodiscard]] const std::vector<QPushButton*>& buttons() const { return buttons_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    [[nodiscard]] QPushButton* cancelButton() const;
     QWidget* makeText();
     QWidget* makeButtons();
 

@@ -1,9 +1,11 @@
 #include "gui/ApplicationRenderer.h"
 
+#include "gui/ClipboardBridge.h"
 #include "gui/PrintPresenter.h"
 #include "gui/QtModalRunner.h"
 #include "gui/WindowWidget.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Pasteboard.h"
 #include "platform/ui/Window.h"
 
 #include <QGuiApplication>
@@ -20,6 +22,7 @@ ApplicationRenderer::ApplicationRenderer(std::shared_ptr<platform::Application> 
             ScreenMapping::modelScreen(screen->geometry(), screen->availableGeometry()));
     application_->setModalRunner(modalRunner_);
     PrintPresenter::install();
+    new ClipboardBridge(platform::Pasteboard::generalPasteboard(), this);
     auto* qtApplication = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     connect(qtApplication, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {

@@ -39,7 +39,20 @@ QAbstractButton* ButtonBinding::makeWidget(const platform::Button& button, QWidg
     }
     auto* push = new QPushButton(parent);
     push->setAutoDefault(false);
+    push->setDefault(button.keyEquivalent() == u"\r");
     return push;
+}
+
+bool ButtonBinding::pressKeyEquivalent(QWidget* root, const platform::String& key) {
+    for (ViewBinding* view : root->findChildren<ViewBinding*>()) {
+        auto* binding = dynamic_cast<ButtonBinding*>(view);
+        if (binding && binding->button_->keyEquivalent() == key &&
+            binding->buttonWidget_->isEnabled()) {
+            binding->buttonWidget_->click();
+            return true;
+        }
+    }
+    return false;
 }
 
 void ButtonBinding::showState() {

@@ -2,6 +2,7 @@
 
 #include "gui/ApplicationRenderer.h"
 #include "gui/QtRunLoop.h"
+#include "gui/QtString.h"
 #include "platform/base/ScopedMainRunLoop.h"
 #include "platform/ui/Application.h"
 
@@ -29,6 +30,7 @@ GuiApplication::GuiApplication(int argc, char** argv,
     platform::Application::setSharedApplication(parts_->application);
     // The model decides when the program ends, not its last window.
     QApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication::setApplicationDisplayName(toQString(parts_->application->displayName()));
     parts_->renderer = std::make_unique<ApplicationRenderer>(parts_->application);
 }
 

@@ -12,6 +12,24 @@
 #include <QMenuBar>
 
 namespace gui {
+namespace {
+
+// The title with its first letter that no menu before it uses as its mnemonic ("&File",
+// "F&ormat"); `used` collects the letters taken.
+QString withMnemonic(const QString& title, QString& used) {
+    QString escaped = title;
+    escaped.replace(u'&', QStringLiteral("&&"));
+    for (qsizetype index = 0; index < escaped.size(); ++index) {
+        const QChar letter = escaped[index].toLower();
+        if (!letter.isLetter() || used.contains(letter))
+            continue;
+        used += letter;
+        return escaped.insert(index, u'&');
+    }
+    return escaped;
+}
+
+} // namespace
 
 MenuBarBinding::MenuBarBinding(std::shared_ptr<platform::Application> application, QMenuBar* bar,
                                Changed changed)
@@ -35,12 +53,14 @@ void MenuBarBinding::makeMenus() {
     menus_.clear();
     itemsChanged_.cancel();
     if (const auto mainMenu = application_->mainMenu()) {
+        QString mnemonics;
         for (const auto& item : mainMenu->items()) {
             const auto submenu = item->submenu();
             if (!submenu)
                 continue;
             const auto title = item->title().empty() ? submenu->title() : item->title();
-            QMenu* menu = MenuBinding::menuFor(submenu, toQString(title), bar_);
+            QMenu* menu = MenuBinding::menuFor(submenu, QString(), bar_);
+            menu->setTitle(withMnemonic(toQString(title), mnemonics));
             menus_.push_back(menu->findChild<MenuBinding*>(QString(), Qt::FindDirectChildrenOnly));
             bar_->addMenu(menu);
         }

@@ -16,10 +16,12 @@ QString menuText(const platform::String& title) {
 }
 
 // A key equivalent is a character typed with the command key, here the control key; an
-// upper-case letter adds shift.
+// upper-case letter adds shift. The delete character is the Delete key alone.
 QKeySequence shortcutFor(const platform::String& keyEquivalent) {
     if (keyEquivalent.size() != 1)
         return {};
+    if (keyEquivalent.front() == u'\x7f')
+        return QKeySequence(QKeySequence::Delete);
     const QChar key(keyEquivalent.front());
     const bool shifted = key.isUpper();
     const QString name =
@@ -68,6 +70,8 @@ void MenuBinding::makeActions() {
     observations_.clear();
     for (const auto& item : menu_->items())
         addItem(item);
+    // An empty menu (Help before it has items) is not shown.
+    qmenu_->menuAction()->setVisible(!menu_->items().empty());
 }
 
 void MenuBinding::addItem(const std::shared_ptr<platform::MenuItem>& item) {

@@ -3,16 +3,28 @@
 #include "gui/QtString.h"
 #include "platform/ui/OpenPanel.h"
 
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace gui {
 namespace {
 
-QString nameFilter(const std::vector<platform::String>& types) {
+// "Sealscribe documents (*.sealscribe)", or the patterns alone without a description.
+QString nameFilter(const platform::SavePanel& panel) {
     QStringList patterns;
-    for (const auto& type : types)
+    for (const auto& type : panel.allowedFileTypes())
         patterns << QStringLiteral("*.") + toQString(type);
-    return patterns.join(u' ');
+    const QString joined = patterns.join(u' ');
+    if (panel.fileTypeDescription().empty())
+        return joined;
+    return toQString(panel.fileTypeDescription()) + QStringLiteral(" (") + joined + u')';
+}
+
+// The folder a panel without one of its own starts in: the last one chosen in, else the
+// user's documents folder.
+QString& lastFolder() {
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder;
 }
 
 QFileDialog::FileMode fileModeFor(const platform::OpenPanel& panel) {
@@ -35,16 +47,16 @@ void PanelDialog::showPanel() {
     setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     setFileMode(open ? fileModeFor(*open) : QFileDialog::AnyFile);
     if (!panel_->allowedFileTypes().empty()) {
-        setNameFilter(nameFilter(panel_->allowedFileTypes()));
+        setNameFilter(nameFilter(*panel_));
         setDefaultSuffix(toQString(panel_->allowedFileTypes().front()));
     }
     if (!panel_->prompt().empty())
         setLabelText(QFileDialog::Accept, toQString(panel_->prompt()));
     if (!panel_->message().empty())
         setWindowTitle(toQString(panel_->message()));
-    if (const auto folder = panel_->directoryURL())
-        if (const auto path = folder->path())
-            setDirectory(toQString(*path));
+    const auto folder = panel_->directoryURL();
+    const auto path = folder ? folder->path() : std::nullopt;
+    setDirectory(path ? toQString(*path) : lastFolder());
     if (!panel_->nameFieldStringValue().empty())
         selectFile(toQString(panel_->nameFieldStringValue()));
 }
@@ -68,6 +80,7 @@ void PanelDialog::done(int result) {
     std::vector<platform::String> paths;
     for (const QString& file : selectedFiles())
         paths.push_back(fromQString(file));
+    lastFolder() = directory().absolutePath();
     if (auto* open = dynamic_cast<platform::OpenPanel*>(panel_.get()))
         (void)open->userChoose(paths);
     else if (!paths.empty())

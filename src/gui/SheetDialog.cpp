@@ -1,10 +1,12 @@
 #include "gui/SheetDialog.h"
 
+#include "gui/ButtonBinding.h"
 #include "gui/ViewBinding.h"
 #include "gui/ViewFactory.h"
 #include "platform/ui/View.h"
 #include "platform/ui/Window.h"
 
+#include <QKeyEvent>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -23,6 +25,14 @@ SheetDialog::SheetDialog(std::shared_ptr<platform::Window> sheet, QWidget* paren
     watch(u"contentView", &SheetDialog::showContentView);
     watch(u"frame", &SheetDialog::showSize);
     watch(u"firstResponder", &SheetDialog::showFirstResponder);
+}
+
+// Escape presses the cancel button, as Return presses the default one (Qt's own).
+void SheetDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        ButtonBinding::pressKeyEquivalent(this, u"\x1b"))
+        return;
+    ModelDialog::keyPressEvent(event);
 }
 
 void SheetDialog::showContentView() {

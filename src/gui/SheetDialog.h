@@ -13,12 +13,16 @@ class Window;
 namespace gui {
 
 // A window shown as a sheet: its content view in a window-modal dialog of its content
-// size. The model ends it; the dialog has no way of its own to close.
+// size. The model ends it; the dialog has no way of its own to close. Return and Escape
+// press the buttons that have them as key equivalents.
 class SheetDialog : public ModelDialog {
 public:
     SheetDialog(std::shared_ptr<platform::Window> sheet, QWidget* parent);
 
     [[nodiscard]] const std::shared_ptr<platform::Window>& sheet() const { return sheet_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showContentView();

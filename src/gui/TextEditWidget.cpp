@@ -1,11 +1,15 @@
 #include "gui/TextEditWidget.h"
 
+#include "gui/MenuBinding.h"
 #include "gui/QtString.h"
 #include "platform/ui/Text.h"
+#include "platform/ui/TextContextMenu.h"
 #include "platform/ui/TextStorage.h"
 
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <array>
 
@@ -16,40 +20,40 @@ const QString rtfType = QStringLiteral("text/rtf");
 
 // The keys that only move the cursor or the selection, which Qt handles.
 bool movesOrSelects(QKeyEvent* event) {
-    static constexpr std::array keys = {QKeySequence::MoveToNextChar,
-                                        QKeySequence::MoveToPreviousChar,
-                                        QKeySequence::MoveToNextWord,
-                                        QKeySequence::MoveToPreviousWord,
-                                        QKeySequence::MoveToNextLine,
-                                        QKeySequence::MoveToPreviousLine,
-                                        QKeySequence::MoveToNextPage,
-                                        QKeySequence::MoveToPreviousPage,
-                                        QKeySequence::MoveToStartOfLine,
-                                        QKeySequence::MoveToEndOfLine,
-                                        QKeySequence::MoveToStartOfBlock,
-                                        QKeySequence::MoveToEndOfBlock,
-                                        QKeySequence::MoveToStartOfDocument,
-                                        QKeySequence::MoveToEndOfDocument,
-                                        QKeySequence::SelectNextChar,
-                                        QKeySequence::SelectPreviousChar,
-                                        QKeySequence::SelectNextWord,
-                                        QKeySequence::SelectPreviousWord,
-                                        QKeySequence::SelectNextLine,
-                                        QKeySequence::SelectPreviousLine,
-                                        QKeySequence::SelectNextPage,
-                                        QKeySequence::SelectPreviousPage,
-                                        QKeySequence::SelectStartOfLine,
-                                        QKeySequence::SelectEndOfLine,
-                                        QKeySequence::SelectStartOfBlock,
-                                        QKeySequence::SelectEndOfBlock,
-                                        QKeySequence::SelectStartOfDocument,
-                                        QKeySequence::SelectEndOfDocument,
-                                        QKeySequence::SelectAll,
-                                        QKeySequence::Copy};
+    static constexpr std::array keys = {
+        QKeySequence::MoveToNextChar,        QKeySequence::MoveToPreviousChar,
+        QKeySequence::MoveToNextWord,        QKeySequence::MoveToPreviousWord,
+        QKeySequence::MoveToNextLine,        QKeySequence::MoveToPreviousLine,
+        QKeySequence::MoveToNextPage,        QKeySequence::MoveToPreviousPage,
+        QKeySequence::MoveToStartOfLine,     QKeySequence::MoveToEndOfLine,
+        QKeySequence::MoveToStartOfBlock,    QKeySequence::MoveToEndOfBlock,
+        QKeySequence::MoveToStartOfDocument, QKeySequence::MoveToEndOfDocument,
+        QKeySequence::SelectNextChar,        QKeySequence::SelectPreviousChar,
+        QKeySequence::SelectNextWord,        QKeySequence::SelectPreviousWord,
+        QKeySequence::SelectNextLine,        QKeySequence::SelectPreviousLine,
+        QKeySequence::SelectNextPage,        QKeySequence::SelectPreviousPage,
+        QKeySequence::SelectStartOfLine,     QKeySequence::SelectEndOfLine,
+        QKeySequence::SelectStartOfBlock,    QKeySequence::SelectEndOfBlock,
+        QKeySequence::SelectStartOfDocument, QKeySequence::SelectEndOfDocument};
     for (const auto key : keys)
         if (event->matches(key))
             return true;
     return false;
+}
+
+// The Edit menu's keys, which the text performs as its commands.
+const char16_t* editCommandOf(QKeyEvent* event) {
+    static constexpr std::array<std::pair<QKeySequence::StandardKey, const char16_t*>, 6> commands =
+        {{{QKeySequence::Undo, u"undo:"},
+          {QKeySequence::Redo, u"redo:"},
+          {QKeySequence::Cut, u"cut:"},
+          {QKeySequence::Copy, u"copy:"},
+          {QKeySequence::Paste, u"paste:"},
+          {QKeySequence::SelectAll, u"selectAll:"}}};
+    for (const auto& [key, action] : commands)
+        if (event->matches(key))
+            return action;
+    return nullptr;
 }
 
 platform::Data bytesOf(const QByteArray& bytes) {
@@ -61,7 +65,6 @@ platform::Data bytesOf(const QByteArray& bytes) {
 TextEditWidget::TextEditWidget(std::shared_ptr<platform::Text> text, QWidget* parent)
     : QTextEdit(parent), text_(std::move(text)) {
     setUndoRedoEnabled(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptRichText(true);
     // A drag inside the text would move characters behind the model's back.
     setAcceptDrops(false);
@@ -79,14 +82,8 @@ void TextEditWidget::keyPressEvent(QKeyEvent* event) {
 
 bool TextEditWidget::edit(QKeyEvent* event) {
     const auto keepAlive = text_;
-    if (event->matches(QKeySequence::Cut)) {
-        copy();
-        if (text_->selectedRange().length > 0)
-            text_->userDeleteBackward();
-        return true;
-    }
-    if (event->matches(QKeySequence::Paste)) {
-        paste();
+    if (const char16_t* command = editCommandOf(event)) {
+        text_->perform(command, nullptr);
         return true;
     }
     switch (event->key()) {
@@ -110,6 +107,13 @@ bool TextEditWidget::edit(QKeyEvent* event) {
         return false;
     text_->userTypeText(fromQString(typed));
     return true;
+}
+
+// The model's Edit commands for this text, validated by it when the menu shows.
+void TextEditWidget::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = MenuBinding::menuFor(platform::TextContextMenu::menuFor(text_), QString(), this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void TextEditWidget::inputMethodEvent(QInputMethodEvent* event) {

@@ -9,16 +9,18 @@ class Text;
 
 namespace gui {
 
-// The widget of a text view. It never edits its document itself: typing, deleting,
-// cutting and pasting go to the text's user entry points, and the document changes only
-// as the model's storage tells (see TextEditBinding). Moving the cursor and selecting are
-// Qt's, and the binding hands the selection to the model.
+// The widget of a text view. It never edits its document itself: typing, deleting and
+// the Edit commands (undo, cut, copy, paste...) go to the text's user entry points and
+// actions, also from its context menu, and the document changes only as the model's
+// storage tells (see TextEditBinding). Moving the cursor and selecting are Qt's, and the
+// binding hands the selection to the model.
 class TextEditWidget : public QTextEdit {
 public:
     TextEditWidget(std::shared_ptr<platform::Text> text, QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     [[nodiscard]] bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;

@@ -13,8 +13,10 @@
 #include "platform/ui/Window.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSizeGrip>
+#include <QTimer>
 #include <QToolBar>
 #include <cmath>
 #include <limits>
@@ -44,7 +46,7 @@ WindowWidget::WindowWidget(std::shared_ptr<platform::Window> window,
         showSizeLimits();
         showFrame();
     });
-    setWindowTitle(toQString(window_->title()));
+    showTitle();
     showToolbar();
     showContentView();
     showSizeLimits();
@@ -70,8 +72,38 @@ void WindowWidget::observeWindow() {
     watch(u"toolbar", &WindowWidget::showToolbar);
     watch(u"contentView", &WindowWidget::showContentView);
     watch(u"firstResponder", &WindowWidget::showFirstResponder);
-    observations_.push_back(window_->addObserver(
-        u"title", [this](const platform::Value&) { setWindowTitle(toQString(window_->title())); }));
+    watch(u"title", &WindowWidget::showTitle);
+    watch(u"documentEdited", &WindowWidget::showTitle);
+    watch(u"miniaturized", &WindowWidget::showMiniaturized);
+    watch(u"attachedSheet", &WindowWidget::refocusAfterSheet);
+}
+
+// Qt shows the edited mark where the title holds its placeholder.
+void WindowWidget::showTitle() {
+    setWindowTitle(toQString(window_->title()) + QStringLiteral("[*]"));
+    setWindowModified(window_->isDocumentEdited());
+}
+
+void WindowWidget::showMiniaturized() {
+    if (window_->isMiniaturized() == isMinimized())
+        return;
+    showingModel_ = true;
+    if (window_->isMiniaturized())
+        showMinimized();
+    else if (window_->isVisible())
+        showNormal();
+    showingModel_ = false;
+}
+
+// Once a sheet has gone, the focus returns to the window's first responder, after Qt has
+// given it back to the widget that had it.
+void WindowWidget::refocusAfterSheet() {
+    if (window_->attachedSheet())
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (!window_->attachedSheet() && isActiveWindow())
+            focusFirstResponder();
+    });
 }
 
 int WindowWidget::menuBarHeight() const {
@@ -150,14 +182,36 @@ void WindowWidget::showContentView() {
 }
 
 void WindowWidget::showFirstResponder() {
-    if (ViewBinding* binding = ViewBinding::find(centralWidget(), window_->firstResponder().get()))
-        if (QWidget* focus = binding->focusWidget())
-            focus->setFocus(Qt::OtherFocusReason);
+    if (QWidget* focus = firstResponderWidget())
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
+// A field that gets the focus back has its text selected, so that typing replaces it.
+void WindowWidget::focusFirstResponder() {
+    QWidget* focus = firstResponderWidget();
+    if (!focus)
+        return;
+    focus->setFocus(Qt::OtherFocusReason);
+    if (auto* field = qobject_cast<QLineEdit*>(focus))
+        field->selectAll();
+}
+
+QWidget* WindowWidget::firstResponderWidget() const {
+    ViewBinding* binding = ViewBinding::find(centralWidget(), window_->firstResponder().get());
+    return binding ? binding->focusWidget() : nullptr;
 }
 
 void WindowWidget::placeSheet() {
     const QWidget* content = centralWidget();
     sheets_->place(content ? content->y() : 0);
+}
+
+void WindowWidget::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !showingModel_) {
+        const auto keepAlive = window_;
+        window_->userSetMiniaturized(isMinimized());
+    }
 }
 
 bool WindowWidget::event(QEvent* event) {

@@ -22,7 +22,8 @@ class MenuBarBinding;
 class SheetBinding;
 
 // A window of the model as a top-level widget: its frame, size limits, resize indicator,
-// title, visibility and key status, its toolbar, the application's main menu as its menu
+// title with the mark of unsaved changes, visibility, minimizing and key status, its
+// toolbar, the application's main menu as its menu
 // bar, its content view and its sheets, all kept in step by observing the model. The
 // user's moves, resizes, close button and activation go to the window's entry points;
 // the model's answer (a clamped size, a window that stays open) is then shown.
@@ -41,6 +42,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -55,6 +57,11 @@ private:
     void showToolbar();
     void showContentView();
     void showFirstResponder();
+    void focusFirstResponder();
+    [[nodiscard]] QWidget* firstResponderWidget() const;
+    void showTitle();
+    void showMiniaturized();
+    void refocusAfterSheet();
     void placeSheet();
     void userChangedGeometry();
     [[nodiscard]] int menuBarHeight() const;

@@ -24,6 +24,9 @@ int ApplicationMain::run(int argc, char** argv) {
 void ApplicationMain::prepare(int argc, char** argv) {
     registerStartupDefaults();
     application_ = std::make_shared<platform::Application>();
+    application_->setDisplayName(u"Sealscribe");
+    // As Linux desktop programs do.
+    application_->setTerminatesAfterLastWindowClosed(true);
     platform::Application::setSharedApplication(application_);
 
     const auto registry = platform::InterfaceRegistry::sharedRegistry();

@@ -41,7 +41,7 @@ void MainMenuInterface::build(platform::LoadedInterface& interface) {
     addSubmenu(*bar, fileMenu());
     addSubmenu(*bar, editMenu());
     addSubmenu(*bar, formatMenu(interface));
-    addSubmenu(*bar, std::make_shared<Menu>(u"Window"));
+    addSubmenu(*bar, windowMenu(interface));
     addSubmenu(*bar, std::make_shared<Menu>(u"Help"));
 }
 
@@ -72,11 +72,28 @@ std::shared_ptr<Menu> MainMenuInterface::fileMenu() {
     return menu;
 }
 
-// The texts answer only Select All by action; cutting, copying and pasting are their
-// widgets' own keys.
+// The focused text answers these; with none they are disabled.
 std::shared_ptr<Menu> MainMenuInterface::editMenu() {
     auto menu = std::make_shared<Menu>(u"Edit");
+    command(menu, u"Undo", u"undo:", u"z");
+    command(menu, u"Redo", u"redo:", u"Z");
+    separator(menu);
+    command(menu, u"Cut", u"cut:", u"x");
+    command(menu, u"Copy", u"copy:", u"c");
+    command(menu, u"Paste", u"paste:", u"v");
+    command(menu, u"Delete", u"delete:", u"\u007f");
+    separator(menu);
     command(menu, u"Select All", u"selectAll:", u"a");
+    return menu;
+}
+
+// The application lists the open windows after Minimize.
+std::shared_ptr<Menu> MainMenuInterface::windowMenu(platform::LoadedInterface& interface) {
+    auto menu = std::make_shared<Menu>(u"Window");
+    command(menu, u"Minimize", u"performMiniaturize:", u"m");
+    if (const auto application =
+            std::dynamic_pointer_cast<platform::Application>(interface.owner()))
+        application->setWindowsMenu(menu);
     return menu;
 }
 

@@ -30,4 +30,5 @@ private:
     static std::shared_ptr<platform::Menu> fileMenu();
     static std::shared_ptr<platform::Menu> editMenu();
     static std::shared_ptr<platform::Menu> formatMenu(platform::LoadedInterface& interface);
+    static std::shared_ptr<platform::Menu> windowMenu(platform::LoadedInterface& interface);
 };

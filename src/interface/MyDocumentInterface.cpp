@@ -62,11 +62,17 @@ std::shared_ptr<View> labelledRow(const String& label, const std::shared_ptr<Vie
     return line;
 }
 
+// Return presses a sheet's default button, Escape its cancel button.
+constexpr const char16_t* defaultKey = u"\r";
+constexpr const char16_t* cancelKey = u"\x1b";
+
 std::shared_ptr<platform::Button> button(LoadedInterface& interface, const String& title,
-                                         const String& action, std::int64_t tag = 0) {
+                                         const String& action, const String& keyEquivalent,
+                                         std::int64_t tag = 0) {
     auto made = fixed(std::make_shared<platform::Button>(), buttonWidth);
     made->setTitle(title);
     made->setTag(tag);
+    made->setKeyEquivalent(keyEquivalent);
     interface.connectAction(made, action, interface.ownerResponder());
     return made;
 }
@@ -102,7 +108,7 @@ void MyDocumentInterface::build(LoadedInterface& interface) {
     addToolbar(interface, window);
     auto content = column(Rect(0, 0, defaultWidth, defaultHeight), 0);
     content->addSubview(buildLockedPane(interface));
-    content->addSubview(buildBody(interface));
+    content->addSubview(buildBody(interface, *window));
     window->setContentView(content);
     buildMandatorySheet(interface);
     buildChangeSheet(interface);
@@ -131,7 +137,8 @@ void MyDocumentInterface::addToolbar(LoadedInterface& interface,
 }
 
 // Shown while the document is unlocked.
-std::shared_ptr<View> MyDocumentInterface::buildBody(LoadedInterface& interface) {
+std::shared_ptr<View> MyDocumentInterface::buildBody(LoadedInterface& interface,
+                                                     platform::Window& window) {
     auto scrollView =
         std::make_shared<platform::ScrollView>(Rect(0, 0, defaultWidth, defaultHeight));
     auto textView = std::make_shared<platform::TextView>(Rect(0, 0, defaultWidth, defaultHeight));
@@ -143,6 +150,8 @@ std::shared_ptr<View> MyDocumentInterface::buildBody(LoadedInterface& interface)
         platform::TextViewBinding::bind(textView, u"editable", owner, u"myIsEditable"));
     interface.bind(scrollView, u"hidden", owner, u"isEncrypted");
     interface.connectOutlet(u"myTextView", textView);
+    // While locked the body is hidden and the password field takes the focus instead.
+    window.setInitialFirstResponder(textView);
     interface.connectOutlet(u"myScrollView", scrollView);
     return scrollView;
 }
@@ -177,23 +186,23 @@ void MyDocumentInterface::buildMandatorySheet(LoadedInterface& interface) {
           u"Protect this document with a master password of at least six characters.",
           {{u"Master Password", u"plainPasswordInserted"},
            {u"Retype Password", u"plainPasswordInsertedRetype"}},
-          {button(interface, u"OK", u"confirmMandatoryPasswordSheet:", confirmTag),
-           button(interface, u"Cancel", u"confirmMandatoryPasswordSheet:", refuseTag)});
+          {button(interface, u"OK", u"confirmMandatoryPasswordSheet:", defaultKey, confirmTag),
+           button(interface, u"Cancel", u"confirmMandatoryPasswordSheet:", cancelKey, refuseTag)});
 }
 
 void MyDocumentInterface::buildChangeSheet(LoadedInterface& interface) {
     sheet(interface, u"changePasswordSheet", u"Change the master password of this document.",
           {{u"Old Master Password", u"plainPasswordPrevious"},
            {u"New Password", u"plainPasswordInserted"},
-           {u"New Password", u"plainPasswordInsertedRetype"}},
-          {button(interface, u"Change", u"confirmChangePasswordSheet:"),
-           button(interface, u"Cancel", u"cancelChangePasswordSheet:")});
+           {u"Retype New Password", u"plainPasswordInsertedRetype"}},
+          {button(interface, u"Change", u"confirmChangePasswordSheet:", defaultKey),
+           button(interface, u"Cancel", u"cancelChangePasswordSheet:", cancelKey)});
 }
 
 void MyDocumentInterface::buildInsertSheet(LoadedInterface& interface) {
     sheet(interface, u"insertPasswordSheet", u"Give this document a master password.",
           {{u"New Password", u"plainPasswordInserted"},
-           {u"New Password", u"plainPasswordInsertedRetype"}},
-          {button(interface, u"OK", u"confirmInsertPasswordSheet:"),
-           button(interface, u"Cancel", u"cancelInsertPasswordSheet:")});
+           {u"Retype New Password", u"plainPasswordInsertedRetype"}},
+          {button(interface, u"OK", u"confirmInsertPasswordSheet:", defaultKey),
+           button(interface, u"Cancel", u"cancelInsertPasswordSheet:", cancelKey)});
 }

@@ -35,7 +35,8 @@ private:
     static std::shared_ptr<platform::Window> buildWindow(platform::LoadedInterface& interface);
     static void addToolbar(platform::LoadedInterface& interface,
                            const std::shared_ptr<platform::Window>& window);
-    static std::shared_ptr<platform::View> buildBody(platform::LoadedInterface& interface);
+    static std::shared_ptr<platform::View> buildBody(platform::LoadedInterface& interface,
+                                                     platform::Window& window);
     static std::shared_ptr<platform::View> buildLockedPane(platform::LoadedInterface& interface);
     static void buildMandatorySheet(platform::LoadedInterface& interface);
     static void buildChangeSheet(platform::LoadedInterface& interface);

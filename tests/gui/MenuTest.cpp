@@ -52,7 +52,7 @@ TEST_F(MenuTest, ValidatedEachTimeItShows) {
     ASSERT_EQ(bar->actions().size(), 1);
     QMenu* menu = bar->actions()[0]->menu();
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->title(), "File");
+    EXPECT_EQ(menu->title(), "&File");
     ASSERT_EQ(menu->actions().size(), 3);
     EXPECT_TRUE(menu->actions()[1]->isSeparator());
     EXPECT_TRUE(menu->actions()[0]->isEnabled());

@@ -1,10 +1,12 @@
 #include "platform/ui/Application.h"
 
+#include "platform/base/OperationQueue.h"
 #include "platform/base/ProgrammingError.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuItem.h"
+#include "platform/ui/ModalPanelRunner.h"
 #include "platform/ui/ModalRunner.h"
 #include "platform/ui/UserInterfaceValidation.h"
 #include "platform/ui/Window.h"
@@ -148,6 +150,8 @@ std::vector<std::shared_ptr<Responder>> Application::responderChain() const {
 }
 
 void Application::validateMenu(Menu& menu) {
+    if (&menu == windowsMenu_.get())
+        windowsMenuItems_.refresh(menu, windows(), keyWindow());
     if (!menu.autoenablesItems())
         return;
     // Validation may change the menu; validate a snapshot of its items.
@@ -213,6 +217,7 @@ void Application::windowClosed(Window& window) {
         const auto live = weak.lock();
         return !live || live.get() == &window;
     });
+    terminateLaterWhenNoWindowIsLeft();
 }
 
 void Application::runModalForAlert(Alert& alert) {
@@ -220,7 +225,36 @@ void Application::runModalForAlert(Alert& alert) {
         programmingError("an application-modal alert was run with no modal runner installed: " +
                          toUtf8Lossy(alert.messageText()));
     const auto runner = modalRunner_;
+    ++modalSessions_;
     runner->runModalForAlert(alert);
+    modalSessionEnded();
+}
+
+void Application::runModalForPanel(SavePanel& panel) {
+    const auto runner = std::dynamic_pointer_cast<ModalPanelRunner>(modalRunner_);
+    if (!runner)
+        programmingError("a modal panel was run with no modal runner that shows panels installed");
+    ++modalSessions_;
+    runner->runModalForPanel(panel);
+    modalSessionEnded();
+}
+
+void Application::modalSessionEnded() {
+    --modalSessions_;
+    terminateLaterWhenNoWindowIsLeft();
+}
+
+void Application::terminateLaterWhenNoWindowIsLeft() {
+    if (!terminatesAfterLastWindowClosed_)
+        return;
+    const std::weak_ptr<Application> weakSelf =
+        std::static_pointer_cast<Application>(shared_from_this());
+    OperationQueue::mainQueue().addOperationWithBlock([weakSelf] {
+        const auto application = weakSelf.lock();
+        if (application && application->running_ && application->modalSessions_ == 0 &&
+            application->windows().empty())
+            application->terminate(nullptr);
+    });
 }
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/ui/ModalResponse.h"
 #include "platform/ui/Responder.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/WindowsMenuItems.h"
 
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@ class Alert;
 class ApplicationDelegate;
 class Menu;
 class ModalRunner;
+class SavePanel;
 class Window;
 
 // The application: its delegate, main menu, windows and key window, the active state,
@@ -36,11 +38,19 @@ public:
     // Installs an application (none: the next use makes a fresh one).
     static void setSharedApplication(const std::shared_ptr<Application>& application);
 
+    // The program's name as its windows and dialogs show it.
+    [[nodiscard]] String displayName() const { return displayName_; }
+    void setDisplayName(const String& name) { displayName_ = name; }
+
     [[nodiscard]] std::shared_ptr<ApplicationDelegate> delegate() const { return delegate_.lock(); }
     void setDelegate(const std::shared_ptr<ApplicationDelegate>& delegate) { delegate_ = delegate; }
 
     [[nodiscard]] std::shared_ptr<Menu> mainMenu() const { return mainMenu_; }
     void setMainMenu(const std::shared_ptr<Menu>& menu);
+    // The menu that lists the open windows after its own items (see WindowsMenuItems),
+    // brought up to date each time it is validated.
+    [[nodiscard]] std::shared_ptr<Menu> windowsMenu() const { return windowsMenu_; }
+    void setWindowsMenu(const std::shared_ptr<Menu>& menu) { windowsMenu_ = menu; }
 
     [[nodiscard]] const Screen& mainScreen() const { return mainScreen_; }
     void setMainScreen(const Screen& screen) { mainScreen_ = screen; }
@@ -66,6 +76,13 @@ public:
     // running. Without a review it stops at once. A terminate during a review is ignored.
     void terminate(const Sender& sender);
     void setTerminationReview(TerminationReview review) { terminationReview_ = std::move(review); }
+    // Off by default. On, the running application terminates once its last window has
+    // closed, or an application-modal session has ended, with no window left and nothing
+    // modal shown: checked after the event in progress, so that a window that replaces
+    // another keeps it running.
+    void setTerminatesAfterLastWindowClosed(bool terminates) {
+        terminatesAfterLastWindowClosed_ = terminates;
+    }
 
     // Sends an action to the target, or, without one, to the first responder of the chain
     // that answers it: the key window's first responder and its next responders up to the
@@ -89,12 +106,14 @@ public:
     void endSheet(const std::shared_ptr<Window>& sheet);
     void endSheet(const std::shared_ptr<Window>& sheet, ModalResponse returnCode);
 
-    // Runs application-modal alerts; running one without a runner is a programming error.
+    // Runs application-modal alerts and panels; running one without a runner (for panels,
+    // a ModalPanelRunner) is a programming error.
     [[nodiscard]] std::shared_ptr<ModalRunner> modalRunner() const { return modalRunner_; }
     void setModalRunner(const std::shared_ptr<ModalRunner>& runner) { modalRunner_ = runner; }
 
 private:
     friend class Alert;
+    friend class SavePanel;
     friend class Window;
 
     [[nodiscard]] std::vector<std::shared_ptr<Responder>> responderChain() const;
@@ -104,16 +123,24 @@ private:
     void windowClosed(Window& window);
     [[nodiscard]] std::shared_ptr<Window> nextKeyWindowAfter(Window& window) const;
     void runModalForAlert(Alert& alert);
+    void runModalForPanel(SavePanel& panel);
+    void modalSessionEnded();
+    void terminateLaterWhenNoWindowIsLeft();
     void stopRunning();
 
+    String displayName_;
     std::weak_ptr<ApplicationDelegate> delegate_;
     std::shared_ptr<Menu> mainMenu_;
+    std::shared_ptr<Menu> windowsMenu_;
+    WindowsMenuItems windowsMenuItems_;
     Screen mainScreen_;
     std::vector<std::weak_ptr<Window>> windows_; // front first
     std::weak_ptr<Window> keyWindow_;
     bool active_ = false;
     bool running_ = false;
     bool terminating_ = false;
+    bool terminatesAfterLastWindowClosed_ = false;
+    int modalSessions_ = 0;
     LaunchHook launchHook_;
     TerminationReview terminationReview_;
     std::weak_ptr<Responder> finalResponder_;

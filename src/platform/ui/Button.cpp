@@ -18,6 +18,11 @@ void Button::setTitle(const String& title) {
     didChangeValueForKey(u"title");
 }
 
+void Button::setKeyEquivalent(const String& key) {
+    keyEquivalent_ = key;
+    didChangeValueForKey(u"keyEquivalent");
+}
+
 void Button::setState(ControlState state) {
     state_ = state;
     didChangeValueForKey(u"state");

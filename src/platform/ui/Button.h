@@ -9,7 +9,7 @@ namespace platform {
 // button turns its state on.
 enum class ButtonType { MomentaryPushIn, Switch, Radio };
 
-// Observable keys: "title", "state" (and those of Control).
+// Observable keys: "title", "state", "keyEquivalent" (and those of Control).
 class Button : public Control {
 public:
     Button();
@@ -19,6 +19,10 @@ public:
     void setTitle(const String& title);
     [[nodiscard]] ControlState state() const { return state_; }
     void setState(ControlState state);
+    // The key that presses the button in its window: "\r" (Return) for the default
+    // button, "\x1b" (Escape) for the cancel button; empty for none.
+    [[nodiscard]] String keyEquivalent() const { return keyEquivalent_; }
+    void setKeyEquivalent(const String& key);
     [[nodiscard]] ButtonType buttonType() const { return buttonType_; }
     void setButtonType(ButtonType type) { buttonType_ = type; }
 
@@ -27,6 +31,7 @@ public:
 
 private:
     String title_;
+    String keyEquivalent_;
     ControlState state_ = ControlStateOff;
     ButtonType buttonType_ = ButtonType::MomentaryPushIn;
 };

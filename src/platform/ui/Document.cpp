@@ -55,14 +55,25 @@ void Document::updateChangeCount(DocumentChangeType change) {
         scheduleAutosave();
     else
         cancelAutosave();
-    if (wasEdited != isDocumentEdited())
-        didChangeValueForKey(u"documentEdited");
+    if (wasEdited == isDocumentEdited())
+        return;
+    for (const auto& controller : windowControllers_)
+        controller->setDocumentEdited(isDocumentEdited());
+    didChangeValueForKey(u"documentEdited");
 }
 
 void Document::setFileURL(const std::optional<platform::URL>& url) {
     fileURL_ = url;
     didChangeValueForKey(u"fileURL");
     fileNameChanged();
+}
+
+std::optional<platform::URL> Document::fileFolderURL() const {
+    const auto path = fileURL_ ? fileURL_->path() : std::nullopt;
+    const auto slash = path ? path->rfind(u'/') : String::npos;
+    if (slash == String::npos)
+        return std::nullopt;
+    return URL::fileURLWithPath(slash == 0 ? u"/" : path->substr(0, slash));
 }
 
 void Document::setFileType(const String& typeName) {
@@ -212,6 +223,9 @@ std::vector<String> Document::fileExtensionsForType() const {
 void Document::runSaveAsPanel(std::function<void(bool didSave)> completion) {
     auto panel = SavePanel::savePanel();
     panel->setAllowedFileTypes(fileExtensionsForType());
+    if (const auto controller = controller_.lock())
+        panel->setFileTypeDescription(controller->displayNameForType(fileType_));
+    panel->setDirectoryURL(fileFolderURL());
     panel->setNameFieldStringValue(displayName());
     const auto document = self();
     panel->beginSheetModalForWindow(

@@ -57,6 +57,8 @@ public:
 
     [[nodiscard]] std::optional<platform::URL> fileURL() const { return fileURL_; }
     void setFileURL(const std::optional<platform::URL>& url);
+    // The folder that holds the file; none without a file.
+    [[nodiscard]] std::optional<platform::URL> fileFolderURL() const;
     [[nodiscard]] String fileType() const { return fileType_; }
     void setFileType(const String& typeName);
     // The file's name, or "Untitled" ("Untitled 2", ... when the document controller
@@ -102,7 +104,8 @@ public:
     void autosaveInPlaceIfNeeded();
 
     // Actions. saveDocument: writes to the file, or asks for one as Save As does;
-    // saveDocumentAs: shows a save panel as a sheet for the document type's extension;
+    // saveDocumentAs: shows a save panel as a sheet for the document type's extension, in
+    // the file's folder;
     // revertDocumentToSaved: asks first and then reads the file again. runPageLayout:
     // and printDocument: do nothing here: a program that prints overrides them.
     virtual void saveDocument(const Sender& sender);

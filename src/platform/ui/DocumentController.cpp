@@ -8,6 +8,7 @@
 #include "platform/ui/DocumentAlerts.h"
 #include "platform/ui/OpenPanel.h"
 #include "platform/ui/PathExtension.h"
+#include "platform/ui/Window.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -65,7 +66,7 @@ void DocumentController::registerDocumentClass(const String& typeName,
                                                DocumentFactory factory) {
     std::erase_if(registrations_,
                   [&](const auto& registration) { return registration.typeName == typeName; });
-    registrations_.push_back({typeName, fileExtensions, std::move(factory)});
+    registrations_.push_back({typeName, fileExtensions, std::move(factory), {}});
 }
 
 const DocumentController::Registration*
@@ -74,6 +75,29 @@ DocumentController::registrationForType(const String& typeName) const {
         return registration.typeName == typeName;
     });
     return found == registrations_.end() ? nullptr : &*found;
+}
+
+void DocumentController::setDisplayNameForType(const String& typeName, const String& displayName) {
+    const auto found = std::ranges::find_if(registrations_, [&](const auto& registration) {
+        return registration.typeName == typeName;
+    });
+    if (found != registrations_.end())
+        found->displayName = displayName;
+}
+
+String DocumentController::displayNameForType(const String& typeName) const {
+    const auto* registration = registrationForType(typeName);
+    return registration ? registration->displayName : String();
+}
+
+std::shared_ptr<Document> DocumentController::currentDocument() const {
+    auto window = Application::sharedApplication()->keyWindow();
+    if (window && window->sheetParent())
+        window = window->sheetParent();
+    const auto document =
+        window ? std::dynamic_pointer_cast<Document>(window->delegate()) : nullptr;
+    return document && std::ranges::find(documents_, document) != documents_.end() ? document
+                                                                                   : nullptr;
 }
 
 const DocumentController::DocumentFactory*
@@ -249,6 +273,10 @@ void DocumentController::openDocument(const Sender&) {
                           registration.fileExtensions.end());
     const auto panel = OpenPanel::openPanel();
     panel->setAllowedFileTypes(extensions);
+    if (registrations_.size() == 1)
+        panel->setFileTypeDescription(registrations_.front().displayName);
+    if (const auto document = currentDocument())
+        panel->setDirectoryURL(document->fileFolderURL());
     panel->setAllowsMultipleSelection(true);
     if (panel->runModal() != ModalResponseOK)
         return;

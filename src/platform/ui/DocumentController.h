@@ -49,12 +49,19 @@ public:
         registerDocumentClass(typeName, fileExtensions,
                               [] { return std::make_shared<DocumentClass>(); });
     }
+    // What the open and save panels call files of the type ("Sealscribe documents"); the
+    // empty string when none was given.
+    void setDisplayNameForType(const String& typeName, const String& displayName);
+    [[nodiscard]] String displayNameForType(const String& typeName) const;
     // None when the type is not registered.
     [[nodiscard]] const DocumentFactory* documentClassForType(const String& typeName) const;
     [[nodiscard]] std::optional<String> defaultType() const;
     [[nodiscard]] std::vector<String> fileExtensionsFromType(const String& typeName) const;
     // The type whose extensions include the file's; none when no type claims it.
     [[nodiscard]] std::optional<String> typeForContentsOfURL(const URL& url) const;
+
+    // The document of the key window (or of the window its sheet is on); none without one.
+    [[nodiscard]] std::shared_ptr<Document> currentDocument() const;
 
     // The open documents, in the order they were opened.
     [[nodiscard]] const std::vector<std::shared_ptr<Document>>& documents() const {
@@ -81,8 +88,9 @@ public:
                                        OpenCompletion completionHandler = {});
 
     // Actions. newDocument: opens an untitled document; openDocument: runs an
-    // application-modal open panel for the registered extensions and opens the chosen
-    // files. Failures are shown in application-modal alerts.
+    // application-modal open panel for the registered extensions, in the current
+    // document's folder, and opens the chosen files. Failures are shown in
+    // application-modal alerts.
     void newDocument(const Sender& sender);
     void openDocument(const Sender& sender);
 
@@ -109,6 +117,7 @@ private:
         String typeName;
         std::vector<String> fileExtensions;
         DocumentFactory factory;
+        String displayName;
     };
     struct Review {
         std::vector<std::weak_ptr<Document>> waiting;

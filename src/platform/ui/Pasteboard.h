@@ -18,6 +18,7 @@ class Pasteboard : public Object {
 public:
     // Plain text.
     static constexpr const char16_t* stringType = u"public.utf8-plain-text";
+    static constexpr const char16_t* rtfType = u"public.rtf";
 
     Pasteboard();
 

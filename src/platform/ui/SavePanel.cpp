@@ -3,7 +3,6 @@
 #include "platform/base/FileManager.h"
 #include "platform/base/ProgrammingError.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/ModalPanelRunner.h"
 #include "platform/ui/ModalRunner.h"
 #include "platform/ui/PathExtension.h"
 
@@ -69,15 +68,11 @@ void SavePanel::beginSheetModalForWindow(const std::shared_ptr<Window>& window,
 ModalResponse SavePanel::runModal() {
     if (runningModal_)
         programmingError("a panel was run modally while it is already running modally");
-    const auto runner = std::dynamic_pointer_cast<ModalPanelRunner>(
-        Application::sharedApplication()->modalRunner());
-    if (!runner)
-        programmingError("a modal panel was run with no modal runner that shows panels installed");
     const auto keepAlive = shared_from_this();
     urls_.clear();
     runningModal_ = true;
     modalResponse_.reset();
-    runner->runModalForPanel(*this);
+    Application::sharedApplication()->runModalForPanel(*this);
     runningModal_ = false;
     return modalResponse_.value_or(ModalResponseAbort);
 }

@@ -32,6 +32,9 @@ public:
 
     [[nodiscard]] const std::vector<String>& allowedFileTypes() const { return allowedFileTypes_; }
     void setAllowedFileTypes(const std::vector<String>& types);
+    // What the allowed files are called ("Sealscribe documents"); empty by default.
+    [[nodiscard]] String fileTypeDescription() const { return fileTypeDescription_; }
+    void setFileTypeDescription(const String& description) { fileTypeDescription_ = description; }
     // The title of the OK button: "Save", or "Open" for an open panel.
     [[nodiscard]] String prompt() const { return prompt_; }
     void setPrompt(const String& prompt);
@@ -80,6 +83,7 @@ private:
     void answer(ModalResponse result);
 
     std::vector<String> allowedFileTypes_;
+    String fileTypeDescription_;
     String prompt_;
     String message_;
     String nameFieldStringValue_;

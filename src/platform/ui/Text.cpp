@@ -3,8 +3,10 @@
 #include "platform/text/RTFDPackage.h"
 #include "platform/text/RTFReader.h"
 #include "platform/text/RTFWriter.h"
+#include "platform/ui/Pasteboard.h"
 #include "platform/ui/TextDelegate.h"
 #include "platform/ui/TextStorage.h"
+#include "platform/ui/UserInterfaceItem.h"
 #include "platform/ui/Window.h"
 
 #include <algorithm>
@@ -57,14 +59,27 @@ std::optional<AttributedString> readRTFDOrRTF(const std::filesystem::path& path)
 
 Text::Text() : Text(Rect()) {}
 
-Text::Text(const Rect& frame) : View(frame), storage_(std::make_shared<TextStorage>()) {
+// The history belongs to the text: its steps may hold the text itself.
+Text::Text(const Rect& frame)
+    : View(frame), storage_(std::make_shared<TextStorage>()),
+      undo_([this](const TextUndo::Step& step) { revert(step); }) {
     storageEdits_ =
         storage_->observeEdits([this](const TextChange& change) { storageEdited(change); });
     exposeKeys();
-    exposeAction(u"selectAll:", [this](const Sender& sender) { selectAll(sender); });
+    exposeEditActions();
 }
 
 Text::~Text() = default;
+
+void Text::exposeEditActions() {
+    exposeAction(u"selectAll:", [this](const Sender& sender) { selectAll(sender); });
+    exposeAction(u"undo:", [this](const Sender& sender) { undo(sender); });
+    exposeAction(u"redo:", [this](const Sender& sender) { redo(sender); });
+    exposeAction(u"cut:", [this](const Sender& sender) { cut(sender); });
+    exposeAction(u"copy:", [this](const Sender& sender) { copy(sender); });
+    exposeAction(u"paste:", [this](const Sender& sender) { paste(sender); });
+    exposeAction(u"delete:", [this](const Sender& sender) { deleteSelection(sender); });
+}
 
 void Text::exposeKeys() {
     const auto flag = [this](const char16_t* key, bool Text::*member, void (Text::*setter)(bool)) {
@@ -93,6 +108,7 @@ Range Text::clip(Range range) const {
 }
 
 void Text::setSelectedRange(Range range) {
+    undo_.breakCoalescing();
     moveSelection(clip(range));
     if (storage_->length() > 0)
         setTypingAttributes(attributesAtSelection());
@@ -158,6 +174,8 @@ void Text::moveSelection(Range range) {
 // Keeps the selection on the same characters: it moves with an edit before it, and one
 // that replaces selected characters leaves the insertion point after the new ones.
 void Text::storageEdited(const TextChange& change) {
+    if (!userEditing_)
+        undo_.clear();
     if (change.attributesOnly)
         return;
     Range selection = selectedRange_;
@@ -230,6 +248,8 @@ void Text::didChangeText() {
     editingBegan_ = true;
     if (const auto told = delegate())
         told->textDidChange(*this);
+    if (const auto owner = window())
+        owner->textDidChange(*this);
 }
 
 bool Text::becomeFirstResponder() {
@@ -249,25 +269,46 @@ bool Text::takeFocus() {
     return !owner || owner->makeFirstResponder(self());
 }
 
-void Text::userInsert(const AttributedString& text) {
+void Text::userEdit(Range range, TextUndo::Edit kind, const std::function<void()>& edit) {
+    range = clip(range);
+    AttributedString replaced = storage_->attributedString().attributedSubstring(range);
+    const std::size_t lengthBefore = storage_->length();
+    const bool wasEditing = std::exchange(userEditing_, true);
+    edit();
+    userEditing_ = wasEditing;
+    undo_.record(range, std::move(replaced), storage_->length() + range.length - lengthBefore,
+                 kind);
+}
+
+// Puts the characters of a step back, selects them and records the way back again.
+void Text::revert(const TextUndo::Step& step) {
+    const Range restored{step.range.location, step.replaced.length()};
+    userEdit(step.range, TextUndo::Edit::Other,
+             [&] { storage_->replaceCharactersInRange(step.range, step.replaced); });
+    setSelectedRange(restored);
+    didChangeText();
+}
+
+void Text::userInsert(const AttributedString& text, TextUndo::Edit kind) {
     if (!editable_ || !takeFocus())
         return;
-    replaceWith(selectedRange_, text);
+    userEdit(selectedRange_, kind, [&] { replaceWith(selectedRange_, text); });
     didChangeText();
 }
 
 void Text::userTypeText(const String& text) {
     if (!text.empty())
-        userInsert(AttributedString(text, typingAttributes_));
+        userInsert(AttributedString(text, typingAttributes_), TextUndo::Edit::Typing);
 }
 
 void Text::userPaste(const String& text) {
-    userTypeText(text);
+    if (!text.empty())
+        userInsert(AttributedString(text, typingAttributes_), TextUndo::Edit::Other);
 }
 
 void Text::userPasteRTF(const Data& rtf) {
     if (const auto text = RTFReader::read(bytesOf(rtf)))
-        userInsert(*text);
+        userInsert(*text, TextUndo::Edit::Other);
 }
 
 void Text::userDeleteBackward() {
@@ -283,7 +324,9 @@ void Text::userDeleteBackward() {
                           isHighSurrogate(text.characterAt(at - 2));
         deleted = pair ? Range{at - 2, 2} : Range{at - 1, 1};
     }
-    storage_->replaceCharactersInRange(deleted, String());
+    const auto kind =
+        selectedRange_.length == 0 ? TextUndo::Edit::DeletingBackward : TextUndo::Edit::Other;
+    userEdit(deleted, kind, [&] { storage_->replaceCharactersInRange(deleted, String()); });
     didChangeText();
 }
 
@@ -300,8 +343,77 @@ void Text::userDeleteForward() {
                           isLowSurrogate(text.characterAt(at + 1));
         deleted = {at, pair ? std::size_t{2} : std::size_t{1}};
     }
-    storage_->replaceCharactersInRange(deleted, String());
+    userEdit(deleted, TextUndo::Edit::Other,
+             [&] { storage_->replaceCharactersInRange(deleted, String()); });
     didChangeText();
+}
+
+void Text::undo(const Sender&) {
+    if (editable_ && takeFocus())
+        undo_.manager().undo();
+}
+
+void Text::redo(const Sender&) {
+    if (editable_ && takeFocus())
+        undo_.manager().redo();
+}
+
+void Text::copy(const Sender&) {
+    if (selectedRange_.length == 0)
+        return;
+    const auto pasteboard = Pasteboard::generalPasteboard();
+    pasteboard->clearContents();
+    (void)pasteboard->setString(storage_->attributedString().substring(selectedRange_),
+                                Pasteboard::stringType);
+    if (richText_)
+        pasteboard->setData(RTFFromRange(selectedRange_), Pasteboard::rtfType);
+}
+
+void Text::cut(const Sender& sender) {
+    if (!editable_ || selectedRange_.length == 0)
+        return;
+    copy(sender);
+    deleteSelection(sender);
+}
+
+void Text::paste(const Sender&) {
+    const auto pasteboard = Pasteboard::generalPasteboard();
+    if (richText_)
+        if (const auto rtf = pasteboard->dataForType(Pasteboard::rtfType)) {
+            userPasteRTF(*rtf);
+            return;
+        }
+    if (const auto string = pasteboard->stringForType(Pasteboard::stringType))
+        userPaste(*string);
+}
+
+void Text::deleteSelection(const Sender&) {
+    if (selectedRange_.length > 0)
+        userDeleteBackward();
+}
+
+std::optional<bool> Text::validateUserInterfaceItem(const UserInterfaceItem& item) {
+    const String action = item.action();
+    const bool selected = selectedRange_.length > 0;
+    if (action == u"undo:")
+        return editable_ && undo_.manager().canUndo();
+    if (action == u"redo:")
+        return editable_ && undo_.manager().canRedo();
+    if (action == u"copy:")
+        return selected;
+    if (action == u"cut:" || action == u"delete:")
+        return editable_ && selected;
+    if (action == u"paste:") {
+        const auto types = Pasteboard::generalPasteboard()->types();
+        const auto holds = [&](const char16_t* type) {
+            return std::find(types.begin(), types.end(), type) != types.end();
+        };
+        return editable_ &&
+               (holds(Pasteboard::stringType) || (richText_ && holds(Pasteboard::rtfType)));
+    }
+    if (action == u"selectAll:")
+        return selectable_ && storage_->length() > 0;
+    return std::nullopt;
 }
 
 void Text::userSelect(Range range) {
@@ -329,7 +441,8 @@ void Text::format(const TextFormatting::Change& change, bool wholeParagraphs, bo
     setTypingAttributes(change(typingAttributes_));
     if (target.length == 0)
         return;
-    TextFormatting::apply(*storage_, target, change);
+    userEdit(target, TextUndo::Edit::Other,
+             [&] { TextFormatting::apply(*storage_, target, change); });
     didChangeText();
 }
 

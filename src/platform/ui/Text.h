@@ -8,10 +8,12 @@
 #include "platform/text/TextAttributes.h"
 #include "platform/ui/Listeners.h"
 #include "platform/ui/TextFormatting.h"
+#include "platform/ui/TextUndo.h"
 #include "platform/ui/View.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace platform {
 
@@ -30,7 +32,12 @@ struct TextChange;
 // pasting and formatting need an editable text, while the program's operations
 // (replaceCharactersInRange...) work on any text. Ranges are clipped to the text.
 //
-// Answers the action "selectAll:".
+// The user's edits are undoable; a change that the program makes to the storage forgets
+// the history, whose steps would no longer fit the text. Each user change is told to the
+// delegate and then to the window (Window::observeTextChanges).
+//
+// Answers the Edit menu's actions "undo:", "redo:", "cut:", "copy:", "paste:", "delete:"
+// and "selectAll:", and validates them; the pasteboard is the general one.
 class Text : public View {
 public:
     Text();
@@ -77,13 +84,30 @@ public:
     // Always atomic: the package is written beside and then takes the old one's place.
     [[nodiscard]] bool writeRTFDToFile(const String& path, bool atomically) const;
 
-    // Tells the delegate that the text changed; the user's edits call it themselves.
+    // Tells the delegate and the window that the text changed; the user's edits call it
+    // themselves.
     void didChangeText();
+
+    [[nodiscard]] const UndoManager& undoManager() const { return undo_.manager(); }
+    void removeAllUndoActions() { undo_.clear(); }
+
+    // The Edit menu's commands, which are also user entry points. Copying puts the
+    // selection on the general pasteboard as a string and, for a rich text, as RTF;
+    // pasting prefers the RTF in a rich text.
+    void undo(const Sender& sender);
+    void redo(const Sender& sender);
+    void cut(const Sender& sender);
+    void copy(const Sender& sender);
+    void paste(const Sender& sender);
+    void deleteSelection(const Sender& sender);
+    [[nodiscard]] std::optional<bool>
+    validateUserInterfaceItem(const UserInterfaceItem& item) override;
 
     // The view's bindings hand their edits over when editing ends.
     [[nodiscard]] Observation observeEndOfEditing(std::function<void()> observer) {
         return endOfEditing_.add(std::move(observer));
     }
+    [[nodiscard]] bool acceptsFirstResponder() const override { return selectable_; }
     [[nodiscard]] bool becomeFirstResponder() override;
     [[nodiscard]] bool resignFirstResponder() override;
 
@@ -116,9 +140,13 @@ private:
     [[nodiscard]] TextAttributes attributesAtSelection() const;
     [[nodiscard]] const TextAttributes& formattingBase() const;
     void storageEdited(const TextChange& change);
+    // Performs a user edit of `range` and records its undo.
+    void userEdit(Range range, TextUndo::Edit kind, const std::function<void()>& edit);
+    void revert(const TextUndo::Step& step);
+    void exposeEditActions();
     void moveSelection(Range range);
     void replaceWith(Range range, const AttributedString& text);
-    void userInsert(const AttributedString& text);
+    void userInsert(const AttributedString& text, TextUndo::Edit kind);
     void toggle(bool (Font::*trait)() const, TextFormatting::Change (*change)(bool on));
     void format(const TextFormatting::Change& change, bool wholeParagraphs, bool fromFontPanel);
     void exposeKeys();
@@ -133,6 +161,8 @@ private:
     bool richText_ = true;
     bool usesFontPanel_ = true;
     bool editingBegan_ = false;
+    bool userEditing_ = false; // the storage's edits are the user's
+    TextUndo undo_;
     std::weak_ptr<TextDelegate> delegate_;
     Listeners<> endOfEditing_;
 };

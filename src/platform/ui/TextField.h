@@ -17,6 +17,7 @@ public:
 
     [[nodiscard]] bool isEditable() const { return editable_; }
     void setEditable(bool editable);
+    [[nodiscard]] bool acceptsFirstResponder() const override { return editable_ && isEnabled(); }
 
     // User entry points. Typing takes the keyboard focus (when the window lets the
     // present first responder go) and makes the field's text `text`; a label or a

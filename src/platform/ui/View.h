@@ -39,6 +39,10 @@ public:
     void removeFromSuperview();
     [[nodiscard]] std::shared_ptr<View> superview() const { return superview_.lock(); }
 
+    // Whether the view takes the keyboard focus when the window picks the first view that
+    // does (a text, an editable field); views do not.
+    [[nodiscard]] virtual bool acceptsFirstResponder() const { return false; }
+
     // The window whose view tree holds the view; none outside a window.
     [[nodiscard]] std::shared_ptr<Window> window() const;
 

@@ -2,12 +2,14 @@
 
 #include "platform/base/ProgrammingError.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/KeyViewLoop.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Toolbar.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WindowDelegate.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -20,6 +22,10 @@ Window::Window(const Rect& frame) : frame_(frame) {
     exposeKey(u"visible", [this] { return Value(Number::boolean(visible_)); });
     exposeKey(u"keyWindow", [this] { return Value(Number::boolean(key_)); });
     exposeAction(u"performClose:", [this](const Sender& sender) { performClose(sender); });
+    exposeAction(u"performMiniaturize:",
+                 [this](const Sender& sender) { performMiniaturize(sender); });
+    exposeAction(u"makeKeyAndOrderFront:",
+                 [this](const Sender& sender) { makeKeyAndOrderFront(sender); });
 }
 
 Window::~Window() = default;
@@ -70,6 +76,13 @@ void Window::setTitle(const String& title) {
     didChangeValueForKey(u"title");
 }
 
+void Window::setDocumentEdited(bool edited) {
+    if (edited == documentEdited_)
+        return;
+    documentEdited_ = edited;
+    didChangeValueForKey(u"documentEdited");
+}
+
 void Window::setContentView(const std::shared_ptr<View>& view) {
     if (contentView_)
         contentView_->setContentViewOf(nullptr);
@@ -89,10 +102,45 @@ void Window::layoutContentView() {
 
 void Window::makeKeyAndOrderFront(const Sender&) {
     const auto application = Application::sharedApplication();
+    setMiniaturized(false);
     setVisible(true);
     application->orderFront(self());
+    focusInitialFirstResponder();
     const auto sheet = attachedSheet();
     application->makeKeyWindow(sheet ? sheet : self());
+}
+
+void Window::focusInitialFirstResponder() {
+    if (std::exchange(focusedInitially_, true) || firstResponder_.lock())
+        return;
+    auto initial = initialFirstResponder();
+    if (!initial || KeyViewLoop::isHiddenInTree(*initial))
+        initial = KeyViewLoop::firstKeyView(contentView_);
+    if (initial)
+        (void)makeFirstResponder(initial);
+}
+
+void Window::miniaturize(const Sender&) {
+    if (visible_ && !sheetParent())
+        setMiniaturized(true);
+}
+
+void Window::deminiaturize(const Sender&) {
+    setMiniaturized(false);
+}
+
+void Window::userSetMiniaturized(bool miniaturized) {
+    if (miniaturized)
+        miniaturize(nullptr);
+    else
+        deminiaturize(nullptr);
+}
+
+void Window::setMiniaturized(bool miniaturized) {
+    if (miniaturized == miniaturized_)
+        return;
+    miniaturized_ = miniaturized;
+    didChangeValueForKey(u"miniaturized");
 }
 
 void Window::orderOut(const Sender&) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Observation.h"
+#include "platform/ui/Listeners.h"
 #include "platform/ui/ModalResponse.h"
 #include "platform/ui/Rect.h"
 #include "platform/ui/Responder.h"
@@ -12,6 +13,7 @@
 
 namespace platform {
 
+class Text;
 class Toolbar;
 class View;
 class WindowDelegate;
@@ -21,8 +23,9 @@ class WindowDelegate;
 //
 // Observable keys: "frame", "minSize", "maxSize", "title", "visible", "keyWindow",
 // "firstResponder", "attachedSheet", "toolbar", "showsToolbarButton",
-// "showsResizeIndicator", "excludedFromWindowsMenu" (observers read the accessors).
-// Answers the action "performClose:".
+// "showsResizeIndicator", "excludedFromWindowsMenu", "documentEdited", "miniaturized"
+// (observers read the accessors). Answers the actions "performClose:",
+// "performMiniaturize:" and "makeKeyAndOrderFront:".
 //
 // Next responder: none unless set; a document window sets its document (or window
 // controller) there, so that nil-targeted actions reach it after the window.
@@ -61,12 +64,17 @@ public:
 
     [[nodiscard]] String title() const { return title_; }
     void setTitle(const String& title);
+    // Whether the window shows its document's unsaved changes.
+    [[nodiscard]] bool isDocumentEdited() const { return documentEdited_; }
+    void setDocumentEdited(bool edited);
 
     // Fills the content rectangle.
     [[nodiscard]] std::shared_ptr<View> contentView() const { return contentView_; }
     void setContentView(const std::shared_ptr<View>& view);
 
-    // Ordering and key status
+    // Ordering and key status. The first time the window becomes key without a first
+    // responder of its own, its initial first responder takes the keyboard focus, or else
+    // the first view of its tree that takes it (a text or an editable field) and is shown.
     void makeKeyAndOrderFront(const Sender& sender);
     void orderOut(const Sender& sender);
     [[nodiscard]] bool isVisible() const { return visible_; }
@@ -77,12 +85,31 @@ public:
     // The close button: nothing for a sheet, while a sheet is attached, or when the
     // delegate answers that the window should not close.
     void performClose(const Sender& sender);
+    // Minimizing; making the window key and ordering it front brings it back.
+    [[nodiscard]] bool isMiniaturized() const { return miniaturized_; }
+    void miniaturize(const Sender& sender);
+    void deminiaturize(const Sender& sender);
+    void performMiniaturize(const Sender& sender) { miniaturize(sender); }
 
     // The old first responder resigns first and may refuse (the answer is then false).
     // None, or the window, makes the window its own first responder.
     bool makeFirstResponder(const std::shared_ptr<Responder>& responder);
     // The window itself when no other responder is first.
     [[nodiscard]] std::shared_ptr<Responder> firstResponder();
+    // Held weakly.
+    [[nodiscard]] std::shared_ptr<View> initialFirstResponder() const {
+        return initialFirstResponder_.lock();
+    }
+    void setInitialFirstResponder(const std::shared_ptr<View>& view) {
+        initialFirstResponder_ = view;
+    }
+
+    // Every user change of a text in the window's view tree (the text tells it, after its
+    // own delegate).
+    [[nodiscard]] Observation observeTextChanges(std::function<void(Text& text)> observer) {
+        return textChanges_.add(std::move(observer));
+    }
+    void textDidChange(Text& text) { textChanges_.tell(text); }
 
     [[nodiscard]] bool isExcludedFromWindowsMenu() const { return excludedFromWindowsMenu_; }
     void setExcludedFromWindowsMenu(bool excluded);
@@ -115,6 +142,8 @@ public:
     void userMove(const Point& origin);
     void userResize(const Size& size);
     void userClose() { performClose(nullptr); }
+    // The window manager minimized the window or brought it back.
+    void userSetMiniaturized(bool miniaturized);
 
 private:
     friend class Application;
@@ -127,6 +156,8 @@ private:
     void toolbarVisibilityChanged();
     void resizeKeepingTop(double newHeight);
     void layoutContentView();
+    void focusInitialFirstResponder();
+    void setMiniaturized(bool miniaturized);
 
     Rect frame_;
     bool frameChangeAnimated_ = false;
@@ -134,10 +165,15 @@ private:
     Size maxSize_{std::numeric_limits<float>::max(), std::numeric_limits<float>::max()};
     bool showsResizeIndicator_ = true;
     String title_;
+    bool documentEdited_ = false;
+    bool miniaturized_ = false;
     std::shared_ptr<View> contentView_;
     bool visible_ = false;
     bool key_ = false;
     std::weak_ptr<Responder> firstResponder_;
+    std::weak_ptr<View> initialFirstResponder_;
+    bool focusedInitially_ = false;
+    Listeners<Text&> textChanges_;
     bool excludedFromWindowsMenu_ = false;
     std::shared_ptr<Toolbar> toolbar_;
     bool toolbarShown_ = false;

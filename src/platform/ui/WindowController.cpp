@@ -59,6 +59,7 @@ void WindowController::windowDidLoad() {
     window_->setNextResponder(std::static_pointer_cast<Responder>(shared_from_this()));
     if (owningDocument)
         synchronizeWindowTitleWithDocumentName();
+    followDocument();
 }
 
 void WindowController::setDocument(const std::shared_ptr<Document>& document) {
@@ -69,6 +70,28 @@ void WindowController::setDocument(const std::shared_ptr<Document>& document) {
             window_->setDelegate(document);
         synchronizeWindowTitleWithDocumentName();
     }
+    if (setUp_)
+        followDocument();
+}
+
+// A program's own change of a text (loading the body) is not the user's and marks nothing.
+void WindowController::followDocument() {
+    const auto owningDocument = document();
+    if (!owningDocument || !window_) {
+        textChanges_.cancel();
+        return;
+    }
+    window_->setDocumentEdited(owningDocument->isDocumentEdited());
+    const std::weak_ptr<Document> weakDocument = owningDocument;
+    textChanges_ = window_->observeTextChanges([weakDocument](Text&) {
+        if (const auto changed = weakDocument.lock())
+            changed->updateChangeCount(ChangeDone);
+    });
+}
+
+void WindowController::setDocumentEdited(bool edited) {
+    if (setUp_ && window_)
+        window_->setDocumentEdited(edited);
 }
 
 void WindowController::showWindow(const Sender& sender) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/Observation.h"
 #include "platform/ui/OutletOwner.h"
 #include "platform/ui/Responder.h"
 
@@ -16,7 +17,9 @@ class Window;
 // when the description fills it, else the description's first top-level window. Once the
 // window is loaded the controller gives it its document as delegate (unless the
 // description gave it one) and as next responder after itself, shows the document's name
-// as its title, and calls the document's windowControllerDidLoadNib.
+// as its title, and calls the document's windowControllerDidLoadNib. From then on every
+// user change of a text in the window marks the document changed, and the window shows
+// whether the document has unsaved changes.
 //
 // Outlet: "window", for a controller that is the owner of its description.
 class WindowController : public Responder, public OutletOwner {
@@ -56,6 +59,8 @@ public:
     // Closes the window without asking.
     void close();
     void synchronizeWindowTitleWithDocumentName();
+    // Told by the document when it becomes edited or unchanged.
+    void setDocumentEdited(bool edited);
 
     // How far a cascaded window steps from the one at its place.
     static constexpr double cascadeOffset = 20;
@@ -64,12 +69,14 @@ private:
     void loadWindow();
     void windowDidLoad();
     void cascade();
+    void followDocument();
 
     String windowNibName_;
     std::weak_ptr<Object> owner_;
     std::weak_ptr<Document> document_;
     std::shared_ptr<Window> window_;
     std::shared_ptr<LoadedInterface> interface_;
+    Observation textChanges_;
     bool loaded_ = false;
     bool setUp_ = false;
     bool shown_ = false;
