@@ -172,7 +172,8 @@ bool SettingsFile::writeBytes(const Data& bytes, String& problem) const {
         problem = u"its folder could not be made (" + systemError(errno) + u")";
         return false;
     }
-    if (auto failure = FileWriter().writeData(bytes, fromBytes(path_.string()))) {
+    // A warning still means the settings were written.
+    if (auto failure = FileWriter().writeData(bytes, fromBytes(path_.string())).error) {
         problem = std::move(*failure);
         return false;
     }

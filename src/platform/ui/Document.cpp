@@ -250,14 +250,18 @@ void Document::saveToURL(const platform::URL& url, const String& typeName,
     const auto keepAlive = self();
     errorAlreadyReported_ = false;
     std::optional<String> error;
+    std::optional<String> warning;
     const auto data = dataOfType(typeName, error);
     const auto path = url.isFileURL() ? url.path() : std::nullopt;
-    if (data && !path)
+    if (data && !path) {
         error = u"The address does not name a file.";
-    else if (data)
-        error = fileWriter().writeData(*data, *path);
-    else if (!error)
+    } else if (data) {
+        auto written = fileWriter().writeData(*data, *path);
+        error = std::move(written.error);
+        warning = std::move(written.warning);
+    } else if (!error) {
         error = u"The document's contents could not be made.";
+    }
 
     if (error) {
         if (!errorAlreadyReported_)
@@ -269,6 +273,9 @@ void Document::saveToURL(const platform::URL& url, const String& typeName,
                 setFileURL(url);
         }
         updateChangeCount(ChangeCleared);
+        if (warning)
+            DocumentAlerts::notice(DocumentAlerts::savedButMayNotLast(displayName()), *warning)
+                ->beginSheetModalForWindow(windowForSheet(), {});
     }
     if (completion)
         completion(error);

@@ -37,7 +37,8 @@ class WindowController;
 //
 // Errors: a failed save, revert or read is shown in an alert sheet on the document
 // window (application-modal without one), unless the hook that failed has shown its own
-// and said so with setErrorAlreadyReported.
+// and said so with setErrorAlreadyReported. A save that succeeded with a warning (the file
+// was replaced but may not survive a crash) shows it the same way, as information.
 class Document : public Responder, public WindowDelegate, public OutletOwner {
 public:
     // Told once the question whether to close has an answer.
@@ -117,8 +118,9 @@ public:
     // Saves as saveDocument: does and tells whether the document was written.
     void saveDocumentWithDelegate(std::function<void(bool didSave)> completion);
     // Writes dataOfType to the file through the file writer. On success the document is
-    // unchanged and, except for an autosave, its file and type are the ones written; on
-    // failure the old file is as it was, the error is shown and the document stays edited.
+    // unchanged and, except for an autosave, its file and type are the ones written; the
+    // writer's warning, if any, is shown. On failure the old file is as it was, the error
+    // is shown and the document stays edited.
     void saveToURL(const platform::URL& url, const String& typeName, SaveOperationType operation,
                    SaveCompletion completion = {});
     // Reads the file again; on success the document is unchanged.

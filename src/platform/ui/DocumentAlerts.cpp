@@ -42,6 +42,17 @@ std::shared_ptr<Alert> DocumentAlerts::failure(const String& message, const Stri
     return alert;
 }
 
+std::shared_ptr<Alert> DocumentAlerts::notice(const String& message, const String& reason) {
+    auto alert = failure(message, reason);
+    alert->setAlertStyle(AlertStyle::Informational);
+    return alert;
+}
+
+String DocumentAlerts::savedButMayNotLast(const String& displayName) {
+    return u"The document " + quoted(displayName) +
+           u" was saved, but the disk may not keep the change if the computer stops now.";
+}
+
 String DocumentAlerts::couldNotBeSaved(const String& displayName) {
     return u"The document " + quoted(displayName) + u" could not be saved.";
 }

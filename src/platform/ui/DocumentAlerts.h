@@ -19,6 +19,10 @@ public:
     [[nodiscard]] static std::shared_ptr<Alert> failure(const String& message,
                                                         const String& reason);
 
+    // Information: the message, the reason as informative text, one button "OK".
+    [[nodiscard]] static std::shared_ptr<Alert> notice(const String& message, const String& reason);
+
+    [[nodiscard]] static String savedButMayNotLast(const String& displayName);
     [[nodiscard]] static String couldNotBeSaved(const String& displayName);
     [[nodiscard]] static String couldNotBeOpened(const String& displayName);
     [[nodiscard]] static String couldNotBeReverted(const String& displayName);

@@ -23,6 +23,12 @@ protected:
     }
 };
 
+// Replaces the file but cannot flush its folder, as a failing disk may not.
+class UnflushedFolderWriter : public FileWriter {
+protected:
+    std::optional<String> flushFolder(int) override { return reasonForError(EIO); }
+};
+
 using DocumentLifecycleTest = DocumentTest;
 
 TEST_F(DocumentLifecycleTest, ANewDocumentShowsItsWindowWithItsOutletsConnected) {
@@ -190,6 +196,30 @@ TEST_F(DocumentLifecycleTest, AFailedSaveLeavesTheOldFileAndShowsTheError) {
     document->saveDocument(nullptr);
     EXPECT_EQ(sheetAlert(window)->informativeText(), u"The writer refused.");
     EXPECT_EQ(readFile(folder / "kept.sealscribe"), "the saved text");
+}
+
+TEST_F(DocumentLifecycleTest, ASaveWhoseFolderCannotBeFlushedSucceedsAndSaysSo) {
+    writeFile(folder / "kept.sealscribe", "the saved text");
+    auto document = open(folder / "kept.sealscribe");
+    const auto window = document->windowForSheet();
+    document->setFileWriter(std::make_shared<UnflushedFolderWriter>());
+    document->setText(u"written, not yet flushed");
+
+    document->saveDocumentAs(nullptr);
+    auto panel = std::dynamic_pointer_cast<SavePanel>(window->attachedSheet());
+    ASSERT_TRUE(panel);
+    EXPECT_TRUE(panel->userChoose(pathString(folder / "moved.sealscribe")));
+    EXPECT_EQ(readFile(folder / "moved.sealscribe"), "written, not yet flushed");
+    EXPECT_EQ(document->fileURL(), fileURL(folder / "moved.sealscribe"));
+    EXPECT_FALSE(document->isDocumentEdited());
+    const auto alert = sheetAlert(window);
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->alertStyle(), AlertStyle::Informational);
+    EXPECT_EQ(alert->messageText(), u"The document \u201cmoved.sealscribe\u201d was saved, but the "
+                                    u"disk may not keep the change if the computer stops now.");
+    EXPECT_EQ(alert->informativeText(), u"Input/output error");
+    EXPECT_TRUE(alert->userPressButton(u"OK"));
+    EXPECT_EQ(window->attachedSheet(), nullptr);
 }
 
 TEST_F(DocumentLifecycleTest, AFailedSaveFromTheCloseQuestionKeepsTheDocumentOpen) {
