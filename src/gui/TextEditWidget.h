@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTextEdit>
 #include <memory>
 
@@ -17,7 +18,12 @@ class TextEditWidget : public QTextEdit {
 public:
     TextEditWidget(std::shared_ptr<platform::Text> text, QWidget* parent);
 
+    // A bar of its own children, above the text and as wide as it, such as a ruler; none
+    // gives the text the whole widget again.
+    void setHeader(QWidget* header);
+
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     [[nodiscard]] bool canInsertFromMimeData(const QMimeData* source) const override;
@@ -26,8 +32,10 @@ protected:
 
 private:
     [[nodiscard]] bool edit(QKeyEvent* event);
+    void placeHeader();
 
     std::shared_ptr<platform::Text> text_;
+    QPointer<QWidget> header_;
 };
 
 } // namespace gui
