@@ -70,6 +70,26 @@ TextEditWidget::TextEditWidget(std::shared_ptr<platform::Text> text, QWidget* pa
     setAcceptDrops(false);
 }
 
+void TextEditWidget::setHeader(QWidget* header) {
+    header_ = header;
+    setViewportMargins(0, header ? header->sizeHint().height() : 0, 0, 0);
+    placeHeader();
+}
+
+// Told of the viewport's size, which changes with the scroll bars too.
+void TextEditWidget::resizeEvent(QResizeEvent* event) {
+    QTextEdit::resizeEvent(event);
+    placeHeader();
+}
+
+void TextEditWidget::placeHeader() {
+    if (!header_)
+        return;
+    const QRect text = viewport()->geometry();
+    const int height = viewportMargins().top();
+    header_->setGeometry(text.x(), text.y() - height, text.width(), height);
+}
+
 void TextEditWidget::keyPressEvent(QKeyEvent* event) {
     if (movesOrSelects(event)) {
         QTextEdit::keyPressEvent(event);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTextEdit>
 #include <memory>
 
@@ -18,7 +19,12 @@ class TextEditWidget : public QTextEdit {
 public:
     TextEditWidget(std::shared_ptr<platform::Text> text, QWidget* parent);
 
+    // A bar of its own children, above the text and as wide as it, such as a ruler; none
+    // gives the text the whole widget again.
+    void setHeader(QWidget* header);
+
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -28,8 +34,10 @@ protected:
 
 private:
     [[nodiscard]] bool edit(QKeyEvent* event);
+    void placeHeader();
 
     std::shared_ptr<platform::Text> text_;
+    QPointer<QWidget> header_;
 };
 
 } // namespace gui

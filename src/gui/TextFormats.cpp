@@ -9,12 +9,14 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace gui {
 namespace {
 
-// Twips per point.
-constexpr double twips = 20;
+// Twips per point; a point is one unit of the document's layout.
+constexpr double twipsPerPoint = 20;
 constexpr char16_t attachmentCharacter = 0xFFFC;
 
 QColor qtColor(const platform::Color& color) {
@@ -33,6 +35,20 @@ Qt::Alignment qtAlignment(platform::TextAlignment alignment) {
         break;
     }
     return Qt::AlignLeft;
+}
+
+// The model measures tab stops from the left margin, Qt from where each line starts: they
+// are placed for the first line, which starts after both indents.
+QList<QTextOption::Tab> qtTabs(const platform::ParagraphStyle& style) {
+    std::vector<std::int32_t> positions = style.tabStops;
+    std::sort(positions.begin(), positions.end());
+    const std::int32_t lineStart = style.leftIndent + style.firstLineIndent;
+    QList<QTextOption::Tab> tabs;
+    for (const std::int32_t position : positions)
+        if (position > lineStart)
+            tabs.append(QTextOption::Tab(TextFormats::pixelsFromTwips(position - lineStart),
+                                         QTextOption::LeftTab));
+    return tabs;
 }
 
 // The image goes into the document's resources under a name of its own.
@@ -101,12 +117,22 @@ QTextCharFormat TextFormats::charFormat(const platform::TextAttributes& attribut
 QTextBlockFormat TextFormats::blockFormat(const platform::ParagraphStyle& style) {
     QTextBlockFormat format;
     format.setAlignment(qtAlignment(style.alignment));
-    format.setLeftMargin(style.leftIndent / twips);
-    format.setRightMargin(style.rightIndent / twips);
-    format.setTextIndent(style.firstLineIndent / twips);
-    format.setTopMargin(style.spacingBefore / twips);
-    format.setBottomMargin(style.spacingAfter / twips);
+    format.setLeftMargin(pixelsFromTwips(style.leftIndent));
+    format.setRightMargin(pixelsFromTwips(style.rightIndent));
+    format.setTextIndent(pixelsFromTwips(style.firstLineIndent));
+    format.setTopMargin(pixelsFromTwips(style.spacingBefore));
+    format.setBottomMargin(pixelsFromTwips(style.spacingAfter));
+    if (!style.tabStops.empty())
+        format.setTabPositions(qtTabs(style));
     return format;
+}
+
+double TextFormats::pixelsFromTwips(double twips) {
+    return twips / twipsPerPoint;
+}
+
+std::int32_t TextFormats::twipsFromPixels(double pixels) {
+    return static_cast<std::int32_t>(std::lround(pixels * twipsPerPoint));
 }
 
 void TextFormats::insert(QTextCursor& cursor, const platform::AttributedString& text,

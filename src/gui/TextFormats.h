@@ -5,6 +5,7 @@
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
+#include <cstdint>
 
 class QTextCursor;
 
@@ -19,6 +20,10 @@ class TextFormats {
 public:
     [[nodiscard]] static QTextCharFormat charFormat(const platform::TextAttributes& attributes);
     [[nodiscard]] static QTextBlockFormat blockFormat(const platform::ParagraphStyle& style);
+    // A paragraph style's lengths (twips) in the document's layout units, and back: the
+    // ruler measures with these, so that its markers meet the text.
+    [[nodiscard]] static double pixelsFromTwips(double twips);
+    [[nodiscard]] static std::int32_t twipsFromPixels(double pixels);
 
     // Inserts the text's characters of `range` at the cursor, run by run.
     static void insert(QTextCursor& cursor, const platform::AttributedString& text,

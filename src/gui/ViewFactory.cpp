@@ -7,6 +7,7 @@
 #include "gui/FrameSizedWidget.h"
 #include "gui/PopUpButtonBinding.h"
 #include "gui/ProgressIndicatorBinding.h"
+#include "gui/RulerBinding.h"
 #include "gui/ScrollViewBinding.h"
 #include "gui/TabViewBinding.h"
 #include "gui/TextEditBinding.h"
@@ -20,6 +21,7 @@
 #include "platform/ui/TabView.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/TextField.h"
+#include "platform/ui/TextView.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -71,6 +73,8 @@ QWidget* ViewFactory::widgetFor(const std::shared_ptr<platform::View>& view, QWi
     if (const auto text = as<platform::Text>(view)) {
         auto* widget = new TextEditWidget(text, parent);
         new TextEditBinding(text, widget);
+        if (const auto textView = as<platform::TextView>(view))
+            new RulerBinding(textView, widget);
         return widget;
     }
     if (const auto custom = as<platform::CustomView>(view)) {

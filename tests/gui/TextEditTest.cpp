@@ -1,8 +1,11 @@
 #include "GuiTest.h"
+#include "gui/RulerWidget.h"
+#include "platform/ui/CountingTextDelegate.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/TextStorage.h"
 #include "platform/ui/TextView.h"
 
+#include <QAbstractButton>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -80,6 +83,70 @@ TEST_F(TextEditTest, ShowsTheStylesAndFollowsEachEditBothWays) {
     QTest::keyClicks(edit, "x");
     EXPECT_EQ(textView->string(), u"My diary\nSeconD");
     EXPECT_EQ(document->toPlainText(), "My diary\nSeconD");
+}
+
+ParagraphStyle styleAt(const TextView& view, std::size_t index) {
+    const auto& style = view.textStorage()->attributedString().attributesAt(index).paragraphStyle;
+    return style ? *style : ParagraphStyle();
+}
+
+TEST_F(TextEditTest, TheRulerShowsAndChangesTheSelectedParagraph) {
+    using Part = gui::RulerDrag::Part;
+    const auto delegate = std::make_shared<uitest::CountingTextDelegate>();
+    textView->setDelegate(delegate);
+    const auto window = shownWindow(scrollView);
+    auto* edit = controlOf<QTextEdit>(widgetOf(*window), textView);
+    ASSERT_NE(edit, nullptr);
+    auto* ruler = edit->findChild<gui::RulerWidget*>();
+    ASSERT_NE(ruler, nullptr);
+    EXPECT_FALSE(ruler->isVisible());
+    textView->setRulerVisible(true);
+    EXPECT_TRUE(ruler->isVisible());
+    EXPECT_EQ(ruler->geometry().bottom() + 1, edit->viewport()->geometry().top());
+    textView->setUsesRuler(false);
+    EXPECT_FALSE(ruler->isVisible());
+    EXPECT_EQ(edit->viewport()->geometry().top(), edit->frameWidth());
+    textView->setUsesRuler(true);
+    ASSERT_TRUE(ruler->isVisible());
+
+    // The second paragraph is centred; the ruler follows the selection into it.
+    const Range second{11, 6};
+    textView->setSelectedRange({2, 0});
+    EXPECT_TRUE(ruler->alignmentButton(TextAlignment::Left)->isChecked());
+    textView->setSelectedRange({13, 0});
+    EXPECT_TRUE(ruler->alignmentButton(TextAlignment::Center)->isChecked());
+    ruler->alignmentButton(TextAlignment::Left)->click();
+    EXPECT_EQ(styleAt(*textView, second.location).alignment, TextAlignment::Left);
+    EXPECT_EQ(delegate->changes, 1);
+
+    // A drag is one change, when it ends; the marker then stands where the text begins.
+    const QPoint from = ruler->pointOf(Part::LeftIndent);
+    QTest::mousePress(ruler, Qt::LeftButton, {}, from);
+    QTest::mouseMove(ruler, from + QPoint(20, 0));
+    QTest::mouseMove(ruler, from + QPoint(36, 0));
+    EXPECT_EQ(delegate->changes, 1);
+    QTest::mouseRelease(ruler, Qt::LeftButton, {}, from + QPoint(36, 0));
+    EXPECT_EQ(delegate->changes, 2);
+    EXPECT_EQ(styleAt(*textView, second.end() - 1).leftIndent, 36 * 20);
+    EXPECT_EQ(styleAt(*textView, 0).leftIndent, 0);
+    QTextCursor start(edit->document());
+    start.setPosition(static_cast<int>(second.location));
+    EXPECT_EQ(edit->cursorRect(start).x(), ruler->pointOf(Part::LeftIndent).x());
+
+    // A click on the scale sets a tab stop; one taken off the ruler is gone.
+    QTest::mouseClick(ruler, Qt::LeftButton, {}, ruler->pointOnScale(2880));
+    EXPECT_EQ(styleAt(*textView, second.location).tabStops, (std::vector<std::int32_t>{2880}));
+    EXPECT_EQ(delegate->changes, 3);
+    textView->replaceCharactersInRange({12, 0}, u"\t");
+    QTextCursor afterTab(edit->document());
+    afterTab.setPosition(13);
+    EXPECT_EQ(edit->cursorRect(afterTab).x(), ruler->pointOf(Part::TabStop).x());
+    const QPoint tab = ruler->pointOf(Part::TabStop);
+    QTest::mousePress(ruler, Qt::LeftButton, {}, tab);
+    QTest::mouseMove(ruler, tab + QPoint(0, 60));
+    QTest::mouseRelease(ruler, Qt::LeftButton, {}, tab + QPoint(0, 60));
+    EXPECT_TRUE(styleAt(*textView, second.location).tabStops.empty());
+    EXPECT_EQ(delegate->changes, 4);
 }
 
 } // namespace

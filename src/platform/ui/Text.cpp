@@ -479,4 +479,29 @@ void Text::userSetAlignment(TextAlignment alignment) {
     format(TextFormatting::alignment(alignment), true, false);
 }
 
+void Text::userSetFirstLineIndent(std::int32_t indent) {
+    format(TextFormatting::firstLineIndent(indent), true, false);
+}
+
+void Text::userSetLeftIndent(std::int32_t indent) {
+    format(TextFormatting::leftIndent(indent), true, false);
+}
+
+void Text::userSetRightIndent(std::int32_t indent) {
+    format(TextFormatting::rightIndent(indent), true, false);
+}
+
+void Text::userSetTabStops(std::vector<std::int32_t> positions) {
+    format(TextFormatting::tabStops(std::move(positions)), true, false);
+}
+
+// A paragraph is shown in the style of its first character.
+ParagraphStyle Text::paragraphStyleAtSelection() const {
+    const auto& text = storage_->attributedString();
+    const Range paragraph = TextFormatting::paragraphRange(text, {selectedRange_.location, 0});
+    const auto& style = paragraph.length > 0 ? text.attributesAt(paragraph.location).paragraphStyle
+                                             : typingAttributes_.paragraphStyle;
+    return style ? *style : ParagraphStyle();
+}
+
 } // namespace platform

@@ -131,6 +131,15 @@ public:
     void userSetTextColor(Color color);
     // For the whole paragraphs of the selection.
     void userSetAlignment(TextAlignment alignment);
+    // The ruler's changes, for the whole paragraphs of the selection; lengths in twips, the
+    // tab stops from the left margin. Each changes that one length of each paragraph.
+    void userSetFirstLineIndent(std::int32_t indent);
+    void userSetLeftIndent(std::int32_t indent);
+    void userSetRightIndent(std::int32_t indent);
+    void userSetTabStops(std::vector<std::int32_t> positions);
+    // The style of the paragraph that holds the selection's start; in an empty paragraph,
+    // that of the typing attributes; the text system's default when none.
+    [[nodiscard]] ParagraphStyle paragraphStyleAtSelection() const;
 
 private:
     [[nodiscard]] std::shared_ptr<Text> self();

@@ -22,6 +22,17 @@ TextFormatting::Change withFont(std::function<Font(const Font&)> change) {
     };
 }
 
+TextFormatting::Change withParagraphStyle(std::function<void(ParagraphStyle&)> change) {
+    return [change = std::move(change)](const TextAttributes& attributes) {
+        ParagraphStyle style =
+            attributes.paragraphStyle ? *attributes.paragraphStyle : ParagraphStyle();
+        change(style);
+        TextAttributes changed = attributes;
+        changed.paragraphStyle = std::make_shared<const ParagraphStyle>(std::move(style));
+        return changed;
+    };
+}
+
 } // namespace
 
 Font TextFormatting::fontOf(const TextAttributes& attributes) {
@@ -77,6 +88,23 @@ TextFormatting::Change TextFormatting::alignment(TextAlignment alignment) {
         changed.paragraphStyle = std::make_shared<const ParagraphStyle>(std::move(style));
         return changed;
     };
+}
+
+TextFormatting::Change TextFormatting::firstLineIndent(std::int32_t indent) {
+    return withParagraphStyle([indent](ParagraphStyle& style) { style.firstLineIndent = indent; });
+}
+
+TextFormatting::Change TextFormatting::leftIndent(std::int32_t indent) {
+    return withParagraphStyle([indent](ParagraphStyle& style) { style.leftIndent = indent; });
+}
+
+TextFormatting::Change TextFormatting::rightIndent(std::int32_t indent) {
+    return withParagraphStyle([indent](ParagraphStyle& style) { style.rightIndent = indent; });
+}
+
+TextFormatting::Change TextFormatting::tabStops(std::vector<std::int32_t> positions) {
+    return withParagraphStyle(
+        [positions = std::move(positions)](ParagraphStyle& style) { style.tabStops = positions; });
 }
 
 Range TextFormatting::paragraphRange(const AttributedString& text, Range range) {

@@ -30,6 +30,11 @@ public:
     [[nodiscard]] static Change fontSize(double pointSize);
     [[nodiscard]] static Change foregroundColor(Color color);
     [[nodiscard]] static Change alignment(TextAlignment alignment);
+    // The ruler's changes of a paragraph style; lengths in twips.
+    [[nodiscard]] static Change firstLineIndent(std::int32_t indent);
+    [[nodiscard]] static Change leftIndent(std::int32_t indent);
+    [[nodiscard]] static Change rightIndent(std::int32_t indent);
+    [[nodiscard]] static Change tabStops(std::vector<std::int32_t> positions);
 
     // The whole paragraphs that the range touches, each with its separator.
     [[nodiscard]] static Range paragraphRange(const AttributedString& text, Range range);

@@ -1,6 +1,7 @@
 // Runs the program's own start-up on Xvfb, makes a document with a password and a partly
 // bold body, saves it, opens it again, and writes a PNG of the screen with the locked
-// window and another once its password has unlocked it, for a person to check the look.
+// window, another once its password has unlocked it, and one with the body's ruler, for a
+// person to check the look.
 // tools/screenshot-program runs it.
 
 #include "document/MyDocument.h"
@@ -144,6 +145,24 @@ void addSteps(Script& script, const String& path) {
         sendKey(field, Qt::Key_Return, QString());
     });
     script.add([&script] { script.take("program-unlocked"); });
+    // The ruler as the setting "StartWithRuler" shows it, over a paragraph that has indents
+    // and a tab stop.
+    script.add([&script] {
+        const auto text = script.document()->myTextView();
+        text->setRulerVisible(true);
+        text->userSelect({12, 0});
+        text->userSetLeftIndent(720);
+        text->userSetFirstLineIndent(-360);
+        text->userSetRightIndent(1440);
+        text->userSetTabStops({2880});
+        text->userSelect({22, 0});
+        text->userTypeText(u"\t");
+    });
+    script.add([&script] {
+        script.take("program-ruler");
+        // Nothing to save at the end.
+        script.document()->updateChangeCount(platform::ChangeCleared);
+    });
 }
 
 } // namespace
