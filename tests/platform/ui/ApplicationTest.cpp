@@ -1,7 +1,9 @@
 #include "UiTest.h"
+#include "platform/ui/Alert.h"
 #include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuItem.h"
+#include "platform/ui/Panel.h"
 
 using namespace platform;
 
@@ -113,6 +115,64 @@ TEST(SharedApplication, IsMadeOnFirstUseAndReplaceable) {
     Application::setSharedApplication(nullptr);
     EXPECT_NE(Application::sharedApplication(), own);
     Application::setSharedApplication(nullptr);
+}
+
+TEST_F(ApplicationTest, TheWindowsMenuListsTheWindowsAndChecksTheKeyOne) {
+    auto menu = std::make_shared<Menu>(u"Window");
+    menu->addItem(std::make_shared<MenuItem>(u"Minimize", u"performMiniaturize:", u"m"));
+    app->setWindowsMenu(menu);
+    const auto diary = shownWindow();
+    diary->setTitle(u"Diary");
+    const auto notes = shownWindow();
+    notes->setTitle(u"Notes");
+    const auto sheet = std::make_shared<Panel>();
+    notes->beginSheet(sheet, {});
+    menu->update();
+    std::vector<std::pair<String, ControlState>> listed;
+    for (const auto& item : menu->items())
+        listed.emplace_back(item->isSeparatorItem() ? u"-" : item->title(), item->state());
+    EXPECT_EQ(listed, (std::vector<std::pair<String, ControlState>>{{u"Minimize", ControlStateOff},
+                                                                    {u"-", ControlStateOff},
+                                                                    {u"Notes", ControlStateOn},
+                                                                    {u"Diary", ControlStateOff}}));
+    menu->itemWithTitle(u"Diary")->userChoose();
+    EXPECT_EQ(app->keyWindow(), diary);
+
+    notes->endSheet(sheet);
+    notes->close();
+    menu->update();
+    EXPECT_EQ(menu->numberOfItems(), 3);
+}
+
+TEST_F(ApplicationTest, TerminatesOnceTheLastWindowHasClosedWhenAsked) {
+    app->finishLaunching();
+    const auto first = shownWindow();
+    first->close();
+    loop.runUntilIdle();
+    EXPECT_TRUE(app->isRunning()) << "off by default";
+
+    app->setTerminatesAfterLastWindowClosed(true);
+    const auto second = shownWindow();
+    second->close();
+    const auto third = shownWindow();
+    loop.runUntilIdle();
+    EXPECT_TRUE(app->isRunning()) << "a window that replaces the last one keeps it running";
+
+    third->close();
+    loop.runUntilIdle();
+    EXPECT_FALSE(app->isRunning());
+}
+
+TEST_F(ApplicationTest, AModalAlertWithNoWindowLeftEndsTheProgramAfterItIsAnswered) {
+    app->setTerminatesAfterLastWindowClosed(true);
+    app->finishLaunching();
+    modal->answerNextWith(u"OK");
+    const auto alert = std::make_shared<Alert>();
+    alert->setMessageText(u"The document could not be opened.");
+    EXPECT_EQ(alert->runModal(), AlertFirstButtonReturn);
+    EXPECT_TRUE(app->isRunning());
+    loop.runUntilIdle();
+    EXPECT_FALSE(app->isRunning());
 }
 
 } // namespace

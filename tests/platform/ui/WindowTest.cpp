@@ -1,5 +1,7 @@
 #include "UiTest.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/Text.h"
+#include "platform/ui/TextField.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WindowDelegate.h"
 
@@ -199,6 +201,42 @@ TEST_F(WindowTest, PropertiesAreObservable) {
     EXPECT_EQ(window->valueForKey(u"title"), Value(u"General"));
     EXPECT_FALSE(window->showsResizeIndicator());
     EXPECT_TRUE(window->isExcludedFromWindowsMenu());
+}
+
+TEST_F(WindowTest, TheFirstShownViewThatTakesTheFocusGetsItWhenTheWindowFirstBecomesKey) {
+    const auto window = std::make_shared<Window>(Rect(0, 0, 400, 300));
+    auto content = std::make_shared<View>();
+    auto hiddenPane = std::make_shared<View>();
+    auto hiddenField = std::make_shared<TextField>();
+    hiddenPane->addSubview(hiddenField);
+    hiddenPane->setHidden(true);
+    auto label = TextField::labelWithString(u"Name");
+    auto field = std::make_shared<TextField>();
+    auto text = std::make_shared<Text>();
+    for (const auto& view : std::vector<std::shared_ptr<View>>{hiddenPane, label, field, text})
+        content->addSubview(view);
+    window->setContentView(content);
+    window->setInitialFirstResponder(hiddenField);
+
+    window->makeKeyAndOrderFront(nullptr);
+    EXPECT_EQ(window->firstResponder(), field) << "the hidden initial one is passed over";
+    ASSERT_TRUE(window->makeFirstResponder(nullptr));
+    window->makeKeyAndOrderFront(nullptr);
+    EXPECT_EQ(window->firstResponder(), window) << "only the first time";
+}
+
+TEST_F(WindowTest, MinimizingAndBringingBack) {
+    const auto window = std::make_shared<Window>(Rect(0, 0, 400, 300));
+    window->miniaturize(nullptr);
+    EXPECT_FALSE(window->isMiniaturized()) << "a window not shown stays as it is";
+    window->makeKeyAndOrderFront(nullptr);
+    EXPECT_TRUE(window->perform(u"performMiniaturize:", nullptr));
+    EXPECT_TRUE(window->isMiniaturized());
+    window->makeKeyAndOrderFront(nullptr);
+    EXPECT_FALSE(window->isMiniaturized());
+    window->userSetMiniaturized(true);
+    window->userSetMiniaturized(false);
+    EXPECT_FALSE(window->isMiniaturized());
 }
 
 } // namespace
