@@ -22,9 +22,11 @@
 #include "platform/ui/Window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -104,10 +106,13 @@ protected:
         EXPECT_TRUE(waitUntil([&] { return widget->sheets().dialog() == nullptr; }));
     }
 
-    // Chooses the main menu's command in the window's menu bar.
+    // Chooses the main menu's command in the window's menu bar, once its menu has been
+    // validated as opening it does.
     static void choose(QWidget* widget, const QString& title) {
         for (auto* action : widget->findChildren<QAction*>())
             if (action->text() == title) {
+                if (auto* menu = qobject_cast<QMenu*>(action->parent()))
+                    emit menu->aboutToShow();
                 action->trigger();
                 return;
             }
@@ -207,6 +212,87 @@ TEST_F(ProgramTest, WritesAndReadsBackALockedDocument) {
     EXPECT_FALSE(isBoldAt(body, 4));
     for (int position = 5; position < 10; ++position)
         EXPECT_TRUE(isBoldAt(body, position)) << position;
+}
+
+// As a new user would: nothing typed after a save is lost, and the keyboard works the
+// sheets, the alerts and the Edit commands.
+TEST_F(ProgramTest, AnEditAfterASaveIsMarkedAskedAboutAndSaved) {
+    const QString path = folder.filePath("Notes.sealscribe");
+    program.application()->finishLaunching();
+    auto document = onlyDocument();
+    auto* widget = widgetOf(document);
+    ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
+
+    auto* sheet = sheetOf<QDialog>(widget);
+    ASSERT_NE(sheet, nullptr);
+    QList<QLineEdit*> fields;
+    for (auto* field : sheet->findChildren<QLineEdit*>())
+        if (field->echoMode() == QLineEdit::Password && field->isVisible())
+            fields.append(field);
+    ASSERT_EQ(fields.size(), 2);
+    for (auto* field : fields)
+        QTest::keyClicks(field, "orchid7");
+    QTest::keyClick(fields.back(), Qt::Key_Return);
+    auto* accepted = sheetOf<gui::AlertDialog>(widget);
+    ASSERT_NE(accepted, nullptr);
+    EXPECT_EQ(accepted->alert()->messageText(), u"Password accepted");
+    QTest::keyClick(accepted, Qt::Key_Escape);
+    ASSERT_TRUE(waitUntil([&] { return widget->sheets().dialog() == nullptr; }));
+
+    // The focus is back in the body: the first words typed are not lost.
+    auto* body = controlOf<QTextEdit>(widget, document->myTextView());
+    ASSERT_NE(body, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return QApplication::focusWidget() == body; }));
+    QTest::keyClicks(QApplication::focusWidget(), "First");
+    EXPECT_EQ(document->myTextView()->string(), u"First");
+
+    choose(widget, "Save As\u2026");
+    auto* panel = sheetOf<gui::PanelDialog>(widget);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->nameFilters(), QStringList{"Sealscribe documents (*.sealscribe)"});
+    auto* nameField = panel->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(nameField, nullptr);
+    nameField->setText(path);
+    QTest::keyClick(nameField, Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return !document->isDocumentEdited(); }));
+    EXPECT_TRUE(widget->windowTitle().endsWith("[*]"));
+    EXPECT_FALSE(widget->isWindowModified());
+
+    QTest::keyClicks(body, " second");
+    EXPECT_TRUE(document->isDocumentEdited());
+    EXPECT_TRUE(widget->isWindowModified());
+    QTest::keyClick(body, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(document->myTextView()->string(), u"First");
+    choose(widget, "Redo");
+    EXPECT_EQ(document->myTextView()->string(), u"First second");
+
+    // Escape cancels the question; the second time Save writes the edit.
+    choose(widget, "Close");
+    auto* question = sheetOf<gui::AlertDialog>(widget);
+    ASSERT_NE(question, nullptr);
+    QTest::keyClick(question, Qt::Key_Escape);
+    ASSERT_TRUE(waitUntil([&] { return widget->sheets().dialog() == nullptr; }));
+    EXPECT_FALSE(document->isClosed());
+    choose(widget, "Close");
+    question = sheetOf<gui::AlertDialog>(widget);
+    ASSERT_NE(question, nullptr);
+    click(question, "Save");
+    ASSERT_TRUE(waitUntil([&] { return program.controller()->documents().empty(); }));
+    document.reset();
+
+    program.controller()->openDocumentWithContentsOfURL(
+        *platform::URL::fileURLWithPath(gui::fromQString(path)), true);
+    ASSERT_TRUE(waitUntil([&] { return onlyDocument() && widgetOf(onlyDocument()); }));
+    document = onlyDocument();
+    widget = widgetOf(document);
+    auto* password = controlOf<QLineEdit>(widget, document->passwordToDecryptField());
+    ASSERT_NE(password, nullptr);
+    QTest::keyClicks(password, "orchid7");
+    QTest::keyClick(password, Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return document->isDecrypted(); }));
+    EXPECT_EQ(document->myTextView()->string(), u"First second");
+    EXPECT_FALSE(widget->isWindowModified());
 }
 
 } // namespace

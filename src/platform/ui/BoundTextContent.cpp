@@ -88,9 +88,12 @@ void BoundTextContent::edited() {
         pending_ = true;
 }
 
+// A reader of the key (a save) takes the edits so far: typing on is a new undo step.
 void BoundTextContent::commit() {
     if (!pending_ || !write_)
         return;
+    if (const auto text = text_.lock())
+        text->breakUndoCoalescing();
     // Cleared first: the write reads the key, which must not commit again.
     pending_ = false;
     const auto write = write_;

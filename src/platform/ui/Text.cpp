@@ -257,6 +257,7 @@ bool Text::becomeFirstResponder() {
 }
 
 bool Text::resignFirstResponder() {
+    breakUndoCoalescing();
     endOfEditing_.tell();
     if (std::exchange(editingBegan_, false))
         if (const auto told = delegate())

@@ -90,6 +90,9 @@ public:
 
     [[nodiscard]] const UndoManager& undoManager() const { return undo_.manager(); }
     void removeAllUndoActions() { undo_.clear(); }
+    // What is typed next is undone apart from what was typed before: after a save, and
+    // when editing ends.
+    void breakUndoCoalescing() { undo_.breakCoalescing(); }
 
     // The Edit menu's commands, which are also user entry points. Copying puts the
     // selection on the general pasteboard as a string and, for a rich text, as RTF;
