@@ -1,11 +1,17 @@
 #include "gui/TextEditWidget.h"
 
 #include "gui/QtString.h"
+#include "gui/SpellCheckHighlighter.h"
+#include "gui/SpellingMenu.h"
+#include "platform/text/SpellChecker.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/TextStorage.h"
+#include "platform/ui/TextView.h"
 
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <array>
 
@@ -61,10 +67,12 @@ platform::Data bytesOf(const QByteArray& bytes) {
 TextEditWidget::TextEditWidget(std::shared_ptr<platform::Text> text, QWidget* parent)
     : QTextEdit(parent), text_(std::move(text)) {
     setUndoRedoEnabled(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptRichText(true);
     // A drag inside the text would move characters behind the model's back.
     setAcceptDrops(false);
+    if (const auto view = std::dynamic_pointer_cast<platform::TextView>(text_))
+        spelling_ =
+            new SpellCheckHighlighter(view, platform::SpellChecker::sharedSpellChecker(), this);
 }
 
 void TextEditWidget::keyPressEvent(QKeyEvent* event) {
@@ -143,6 +151,18 @@ QMimeData* TextEditWidget::createMimeDataFromSelection() const {
                                           static_cast<qsizetype>(rtf.size())));
     }
     return mime;
+}
+
+// From the keyboard, the menu is about the insertion point.
+void TextEditWidget::contextMenuEvent(QContextMenuEvent* event) {
+    const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    const QTextCursor at = fromKeyboard ? textCursor() : cursorForPosition(event->pos());
+    QMenu menu;
+    if (spelling_)
+        SpellingMenu::addItems(menu, *spelling_, text_, at.position());
+    if (!menu.isEmpty())
+        menu.exec(fromKeyboard ? viewport()->mapToGlobal(cursorRect(at).bottomLeft())
+                               : event->globalPos());
 }
 
 } // namespace gui
