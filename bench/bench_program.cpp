@@ -1,9 +1,12 @@
 // The program with a 10 MiB body, rendered by the Qt backend on the offscreen platform:
 // opening the file and unlocking it until the editor shows the whole text, and one
-// keystroke typed into the editor until the model and the widget both have it.
+// keystroke typed into the editor until the model and the widget both have it (spell
+// checking on, as by default: its check runs after the typing pauses, not in the keystroke);
+// and that check for a part of the body not checked before.
 #include "document/MyDocument.h"
 #include "gui/ApplicationRenderer.h"
 #include "gui/QtRunLoop.h"
+#include "gui/SpellCheckHighlighter.h"
 #include "gui/ViewBinding.h"
 #include "gui/WindowWidget.h"
 #include "interface/ApplicationMain.h"
@@ -18,6 +21,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <benchmark/benchmark.h>
@@ -169,8 +173,34 @@ void BM_Keystroke(benchmark::State& state) {
     }
 }
 
+// Each time a jump to another part of the body, then the check of the text in and around
+// the viewport, which a keystroke, scroll or resize leads to once the user pauses.
+void BM_SpellCheckOfANewlyShownPart(benchmark::State& state) {
+    Program program;
+    QTextEdit* edit = program.openAndUnlock();
+    auto* spelling = edit ? edit->findChild<gui::SpellCheckHighlighter*>() : nullptr;
+    if (!spelling || !spelling->isChecking()) {
+        state.SkipWithError("no spell checking of the text");
+        return;
+    }
+    // Reads the dictionary.
+    spelling->checkNow();
+    QScrollBar* scroll = edit->verticalScrollBar();
+    const int step = std::max(scroll->maximum() / 97, 1);
+    int at = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        at = (at + step) % std::max(scroll->maximum(), 1);
+        scroll->setValue(at);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        spelling->checkNow();
+    }
+}
+
 BENCHMARK(BM_OpenAndUnlockShowsTheText)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_Keystroke)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpellCheckOfANewlyShownPart)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -2,9 +2,13 @@
 
 #include "gui/MenuBinding.h"
 #include "gui/QtString.h"
+#include "gui/SpellCheckHighlighter.h"
+#include "gui/SpellingMenu.h"
+#include "platform/text/SpellChecker.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/TextContextMenu.h"
 #include "platform/ui/TextStorage.h"
+#include "platform/ui/TextView.h"
 
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
@@ -68,6 +72,9 @@ TextEditWidget::TextEditWidget(std::shared_ptr<platform::Text> text, QWidget* pa
     setAcceptRichText(true);
     // A drag inside the text would move characters behind the model's back.
     setAcceptDrops(false);
+    if (const auto view = std::dynamic_pointer_cast<platform::TextView>(text_))
+        spelling_ =
+            new SpellCheckHighlighter(view, platform::SpellChecker::sharedSpellChecker(), this);
 }
 
 void TextEditWidget::setHeader(QWidget* header) {
@@ -129,13 +136,6 @@ bool TextEditWidget::edit(QKeyEvent* event) {
     return true;
 }
 
-// The model's Edit commands for this text, validated by it when the menu shows.
-void TextEditWidget::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = MenuBinding::menuFor(platform::TextContextMenu::menuFor(text_), QString(), this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
-}
-
 void TextEditWidget::inputMethodEvent(QInputMethodEvent* event) {
     if (!event->commitString().isEmpty()) {
         const auto keepAlive = text_;
@@ -167,6 +167,28 @@ QMimeData* TextEditWidget::createMimeDataFromSelection() const {
                                           static_cast<qsizetype>(rtf.size())));
     }
     return mime;
+}
+
+// From the keyboard, the menu is about the insertion point.
+void TextEditWidget::contextMenuEvent(QContextMenuEvent* event) {
+    const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    const QTextCursor at = fromKeyboard ? textCursor() : cursorForPosition(event->pos());
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (spelling_)
+        SpellingMenu::addItems(*menu, *spelling_, text_, at.position());
+    addEditCommands(*menu);
+    menu->popup(fromKeyboard ? viewport()->mapToGlobal(cursorRect(at).bottomLeft())
+                             : event->globalPos());
+}
+
+// The model's Edit commands for this text, validated by it as the menu opens.
+void TextEditWidget::addEditCommands(QMenu& menu) {
+    QMenu* commands =
+        MenuBinding::menuFor(platform::TextContextMenu::menuFor(text_), QString(), &menu);
+    if (auto* binding = commands->findChild<MenuBinding*>(QString(), Qt::FindDirectChildrenOnly))
+        binding->validate();
+    menu.addActions(commands->actions());
 }
 
 } // namespace gui
