@@ -16,6 +16,7 @@ TextFieldBinding::TextFieldBinding(std::shared_ptr<platform::TextField> field,
     if (std::dynamic_pointer_cast<platform::SecureTextField>(field_))
         lineEdit_->setEchoMode(QLineEdit::Password);
     label_->setTextFormat(Qt::PlainText);
+    label_->setWordWrap(field_->wraps());
     stack_->addWidget(lineEdit_);
     stack_->addWidget(label_);
     setFocusWidget(lineEdit_);

@@ -101,7 +101,7 @@ void WindowWidget::refocusAfterSheet() {
     if (window_->attachedSheet())
         return;
     QTimer::singleShot(0, this, [this] {
-        if (!window_->attachedSheet() && isActiveWindow())
+        if (!window_->attachedSheet())
             focusFirstResponder();
     });
 }

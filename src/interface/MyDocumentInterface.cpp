@@ -57,7 +57,7 @@ std::shared_ptr<platform::SecureTextField> passwordField(LoadedInterface& interf
 
 std::shared_ptr<View> labelledRow(const String& label, const std::shared_ptr<View>& field) {
     auto line = row(8);
-    line->addSubview(fixed(platform::TextField::labelWithString(label), 160));
+    line->addSubview(fixed(platform::TextField::labelWithString(label), 140));
     line->addSubview(field);
     return line;
 }
@@ -81,17 +81,28 @@ std::shared_ptr<platform::Panel> sheet(LoadedInterface& interface, const String&
                                        const String& title,
                                        const std::vector<std::pair<String, String>>& fields,
                                        std::vector<std::shared_ptr<platform::Button>> buttons) {
-    const double height = margin * 2 + (rowHeight + 12) * static_cast<double>(fields.size() + 2);
+    // The message may take two lines.
+    const double messageHeight = 2 * rowHeight;
+    const double height =
+        margin * 2 + messageHeight + 12 + (rowHeight + 12) * static_cast<double>(fields.size() + 1);
+    constexpr double width = 440;
+    constexpr double innerWidth = width - 2 * margin;
     auto panel = interface.addTopLevelObject(std::make_shared<platform::Panel>(
-        Rect(0, 0, 440, height + platform::Window::titleBarHeight)));
-    auto content = column(Rect(0, 0, 440, height), 12);
-    content->addSubview(fixed(platform::TextField::labelWithString(title), 400));
+        Rect(0, 0, width, height + platform::Window::titleBarHeight)));
+    auto lines = column(Rect(margin, margin, innerWidth, height - 2 * margin), 12);
+    auto message = platform::TextField::wrappingLabelWithString(title);
+    message->setFrame(Rect(0, 0, innerWidth, messageHeight));
+    message->setLayoutHints({platform::LayoutDirection::None, 0, innerWidth, messageHeight});
+    lines->addSubview(message);
     for (const auto& [label, key] : fields)
-        content->addSubview(labelledRow(label, passwordField(interface, key)));
+        lines->addSubview(labelledRow(label, passwordField(interface, key)));
     auto buttonRow = row(12);
     for (auto& made : buttons)
         buttonRow->addSubview(made);
-    content->addSubview(buttonRow);
+    lines->addSubview(buttonRow);
+    // Within the sheet's margins.
+    auto content = std::make_shared<View>(Rect(0, 0, width, height));
+    content->addSubview(lines);
     panel->setContentView(content);
     interface.connectOutlet(outlet, panel);
     return panel;

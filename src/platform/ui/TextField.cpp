@@ -19,6 +19,12 @@ std::shared_ptr<TextField> TextField::labelWithString(const String& text) {
     return label;
 }
 
+std::shared_ptr<TextField> TextField::wrappingLabelWithString(const String& text) {
+    auto label = labelWithString(text);
+    label->wraps_ = true;
+    return label;
+}
+
 void TextField::setEditable(bool editable) {
     editable_ = editable;
     didChangeValueForKey(u"editable");

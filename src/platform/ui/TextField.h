@@ -12,8 +12,11 @@ public:
     TextField();
     explicit TextField(const Rect& frame);
 
-    // A text that the user cannot edit.
+    // A text that the user cannot edit, on one line or, wrapping, on as many as its width
+    // needs.
     [[nodiscard]] static std::shared_ptr<TextField> labelWithString(const String& text);
+    [[nodiscard]] static std::shared_ptr<TextField> wrappingLabelWithString(const String& text);
+    [[nodiscard]] bool wraps() const { return wraps_; }
 
     [[nodiscard]] bool isEditable() const { return editable_; }
     void setEditable(bool editable);
@@ -27,6 +30,7 @@ public:
 
 private:
     bool editable_ = true;
+    bool wraps_ = false;
 };
 
 } // namespace platform
