@@ -202,7 +202,8 @@ TEST_F(ProgramTest, WritesAndReadsBackALockedDocument) {
     answerAlert(widget, u"Wrong Password");
     EXPECT_FALSE(document->isDecrypted());
 
-    password->clear();
+    // The field has the focus back with its text selected: typing replaces it.
+    ASSERT_TRUE(waitUntil([&] { return password->selectionLength() == 7; }));
     QTest::keyClicks(password, "orchid7");
     QTest::keyClick(password, Qt::Key_Return);
     ASSERT_TRUE(waitUntil([&] { return body->isVisible(); }));
