@@ -269,7 +269,7 @@ TEST_F(ProgramTest, AnEditAfterASaveIsMarkedAskedAboutAndSaved) {
     EXPECT_EQ(document->myTextView()->string(), u"First second");
 
     // Escape cancels the question; the second time Save writes the edit.
-    choose(widget, "Close");
+    QTest::keyClick(body, Qt::Key_W, Qt::ControlModifier);
     auto* question = sheetOf<gui::AlertDialog>(widget);
     ASSERT_NE(question, nullptr);
     QTest::keyClick(question, Qt::Key_Escape);
