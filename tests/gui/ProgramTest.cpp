@@ -88,6 +88,19 @@ protected:
         return found;
     }
 
+    // Types the password into both fields of the new document's password sheet.
+    static void typePasswordTwice(gui::WindowWidget* widget, QDialog*& sheet) {
+        sheet = sheetOf<QDialog>(widget);
+        ASSERT_NE(sheet, nullptr);
+        QList<QLineEdit*> fields;
+        for (auto* field : sheet->findChildren<QLineEdit*>())
+            if (field->echoMode() == QLineEdit::Password && field->isVisible())
+                fields.append(field);
+        ASSERT_EQ(fields.size(), 2);
+        for (auto* field : fields)
+            QTest::keyClicks(field, "orchid7");
+    }
+
     static void click(QWidget* root, const QString& title) {
         for (auto* button : root->findChildren<QPushButton*>())
             if (button->text() == title && button->isVisible()) {
@@ -145,15 +158,8 @@ TEST_F(ProgramTest, WritesAndReadsBackALockedDocument) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
 
     // The new document asks for its master password.
-    auto* sheet = sheetOf<QDialog>(widget);
-    ASSERT_NE(sheet, nullptr);
-    QList<QLineEdit*> fields;
-    for (auto* field : sheet->findChildren<QLineEdit*>())
-        if (field->echoMode() == QLineEdit::Password && field->isVisible())
-            fields.append(field);
-    ASSERT_EQ(fields.size(), 2);
-    for (auto* field : fields)
-        QTest::keyClicks(field, "orchid7");
+    QDialog* sheet = nullptr;
+    ASSERT_NO_FATAL_FAILURE(typePasswordTwice(widget, sheet));
     click(sheet, "OK");
     answerAlert(widget, u"Password accepted");
 
@@ -225,16 +231,9 @@ TEST_F(ProgramTest, AnEditAfterASaveIsMarkedAskedAboutAndSaved) {
     ASSERT_NE(widget, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
 
-    auto* sheet = sheetOf<QDialog>(widget);
-    ASSERT_NE(sheet, nullptr);
-    QList<QLineEdit*> fields;
-    for (auto* field : sheet->findChildren<QLineEdit*>())
-        if (field->echoMode() == QLineEdit::Password && field->isVisible())
-            fields.append(field);
-    ASSERT_EQ(fields.size(), 2);
-    for (auto* field : fields)
-        QTest::keyClicks(field, "orchid7");
-    QTest::keyClick(fields.back(), Qt::Key_Return);
+    QDialog* sheet = nullptr;
+    ASSERT_NO_FATAL_FAILURE(typePasswordTwice(widget, sheet));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     auto* accepted = sheetOf<gui::AlertDialog>(widget);
     ASSERT_NE(accepted, nullptr);
     EXPECT_EQ(accepted->alert()->messageText(), u"Password accepted");
