@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <algorithm>
+#include <unordered_map>
 
 namespace gui {
 namespace {
@@ -52,14 +53,23 @@ bool insertImage(QTextCursor& cursor, const platform::TextAttachment& attachment
     return true;
 }
 
+// The characters straight from the text's storage, without a copy between.
+QString charactersOf(const platform::AttributedString& text, platform::Range run) {
+    const platform::GapBuffer::Pieces pieces = text.characters(run);
+    QString characters(static_cast<qsizetype>(pieces.first.size() + pieces.second.size()),
+                       Qt::Uninitialized);
+    std::copy(pieces.second.begin(), pieces.second.end(),
+              std::copy(pieces.first.begin(), pieces.first.end(), characters.data()));
+    return characters;
+}
+
 void insertRun(QTextCursor& cursor, const platform::AttributedString& text, platform::Range run,
-               const platform::TextAttributes& attributes) {
-    const QTextCharFormat format = TextFormats::charFormat(attributes);
+               const platform::TextAttributes& attributes, const QTextCharFormat& format) {
     if (attributes.attachment && run.length == 1 &&
         text.characterAt(run.location) == attachmentCharacter &&
         insertImage(cursor, *attributes.attachment))
         return;
-    cursor.insertText(toQString(text.substring(run)), format);
+    cursor.insertText(charactersOf(text, run), format);
 }
 
 template <typename Each>
@@ -109,10 +119,15 @@ QTextBlockFormat TextFormats::blockFormat(const platform::ParagraphStyle& style)
     return format;
 }
 
+// Runs share their attributes, so that a long text has few: each becomes a format once.
 void TextFormats::insert(QTextCursor& cursor, const platform::AttributedString& text,
                          platform::Range range) {
+    std::unordered_map<const platform::TextAttributes*, QTextCharFormat> formats;
     forEachRun(text, range, [&](platform::Range run, const platform::TextAttributes& attributes) {
-        insertRun(cursor, text, run, attributes);
+        const auto [format, added] = formats.try_emplace(&attributes);
+        if (added)
+            format->second = charFormat(attributes);
+        insertRun(cursor, text, run, attributes, format->second);
     });
 }
 
