@@ -1,5 +1,6 @@
 #include "gui/TextEditWidget.h"
 
+#include "gui/ParagraphLayout.h"
 #include "gui/QtString.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/TextStorage.h"
@@ -56,10 +57,21 @@ platform::Data bytesOf(const QByteArray& bytes) {
     return platform::Data(bytes.begin(), bytes.end());
 }
 
+// Qt's own layout moves every paragraph after an edit, which a keystroke near the top of
+// a long text cannot afford. The cursor's width was a setting of the layout it replaces.
+void useParagraphLayout(QTextEdit& edit) {
+    const int cursorWidth = edit.cursorWidth();
+    auto* layout = new ParagraphLayout(edit.document());
+    layout->setPaintDevice(edit.viewport());
+    edit.document()->setDocumentLayout(layout);
+    edit.setCursorWidth(cursorWidth);
+}
+
 } // namespace
 
 TextEditWidget::TextEditWidget(std::shared_ptr<platform::Text> text, QWidget* parent)
     : QTextEdit(parent), text_(std::move(text)) {
+    useParagraphLayout(*this);
     setUndoRedoEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptRichText(true);
