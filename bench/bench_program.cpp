@@ -1,28 +1,35 @@
-// The program with a 10 MiB body, rendered by the Qt backend on the offscreen platform:
-// opening the file and unlocking it until the editor shows the whole text, and one
-// keystroke typed into the editor until the model and the widget both have it (spell
-// checking on, as by default: its check runs after the typing pauses, not in the keystroke);
-// and that check for a part of the body not checked before.
+// The program with a 10 MiB body, rendered by the Qt backend: opening the file and
+// unlocking it until the editor shows the whole text and has painted it; one keystroke on
+// the first line, in the middle and on the last line, until the model and the widget both
+// have it and the widget has repainted (spell checking on, as by default: its check runs
+// after the typing pauses, not in the keystroke); that check for a part of the body not
+// checked before; and, as the reference for opening, a bare QTextEdit taking the same text
+// anew. Offscreen unless told otherwise; on X under Xvfb:
+//     xvfb-run -a env QT_QPA_PLATFORM=xcb build/bench/bench/bench_program
 #include "document/MyDocument.h"
 #include "gui/ApplicationRenderer.h"
 #include "gui/QtRunLoop.h"
 #include "gui/SpellCheckHighlighter.h"
+#include "gui/TextFormats.h"
 #include "gui/ViewBinding.h"
 #include "gui/WindowWidget.h"
 #include "interface/ApplicationMain.h"
 #include "platform/base/ScopedMainRunLoop.h"
 #include "platform/base/URL.h"
+#include "platform/text/RTFReader.h"
 #include "platform/ui/DocumentController.h"
 #include "platform/ui/SecureTextField.h"
 #include "platform/ui/TextStorage.h"
 #include "platform/ui/TextView.h"
 #include "platform/ui/Window.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -100,6 +107,7 @@ public:
             }))
             return nullptr;
         QCoreApplication::processEvents();
+        edit->viewport()->repaint();
         return edit;
     }
 
@@ -146,7 +154,31 @@ void BM_OpenAndUnlockShowsTheText(benchmark::State& state) {
     }
 }
 
-void BM_Keystroke(benchmark::State& state) {
+enum class Place { FirstLine, Middle, LastLine };
+
+int positionAt(Place place, const QTextDocument& document) {
+    switch (place) {
+    case Place::FirstLine:
+        return 10;
+    case Place::Middle:
+        return document.characterCount() / 2;
+    case Place::LastLine:
+        break;
+    }
+    return document.characterCount() - 1;
+}
+
+// Lays out the whole document, as it is once Qt's lazy layout has run, so that every
+// keystroke meets the same state.
+void layOutEverything(QTextEdit& edit) {
+    const QTextBlock last = edit.document()->lastBlock();
+    static_cast<void>(edit.document()->documentLayout()->blockBoundingRect(last));
+    QCoreApplication::processEvents();
+}
+
+// One key typed into the widget, until the model and the document both have it and the
+// viewport has painted (repaint() paints at once, on the calling thread).
+void BM_Keystroke(benchmark::State& state, Place place) {
     Program program;
     QTextEdit* edit = program.openAndUnlock();
     if (!edit) {
@@ -155,9 +187,12 @@ void BM_Keystroke(benchmark::State& state) {
     }
     const auto storage = program.document()->myTextView()->textStorage();
     edit->setFocus();
-    QTextCursor middle = edit->textCursor();
-    middle.setPosition(edit->document()->characterCount() / 2);
-    edit->setTextCursor(middle);
+    layOutEverything(*edit);
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(positionAt(place, *edit->document()));
+    edit->setTextCursor(cursor);
+    edit->ensureCursorVisible();
+    edit->viewport()->repaint();
     QCoreApplication::processEvents();
     for (auto _ : state) {
         const std::size_t before = storage->length();
@@ -198,8 +233,79 @@ void BM_SpellCheckOfANewlyShownPart(benchmark::State& state) {
     }
 }
 
+QString qtString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QSize programEditorSize() {
+    Program program;
+    const QTextEdit* shown = program.openAndUnlock();
+    return shown ? shown->size() : QSize(480, 250);
+}
+
+// The references for opening: a bare QTextEdit of the size of the program's editor takes
+// the body's characters anew and is shown and painted, without the file, the model or the
+// program. `fill` gives the edit the text before it is shown, as the program fills its
+// editor while the document is locked.
+void bareTextEditTakes(benchmark::State& state, const std::function<void(QTextEdit&)>& fill,
+                       qsizetype length) {
+    const QSize size = programEditorSize();
+    for (auto _ : state) {
+        auto edit = std::make_unique<QTextEdit>();
+        edit->resize(size);
+        fill(*edit);
+        edit->show();
+        QCoreApplication::processEvents();
+        edit->viewport()->repaint();
+        if (edit->document()->characterCount() - 1 != length)
+            state.SkipWithError("the text was not shown");
+        state.PauseTiming();
+        edit.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// Plain text: setPlainText.
+void BM_BareTextEditSetPlainText(benchmark::State& state) {
+    const auto text = platform::RTFReader::read(platform::bytesOf(body()));
+    const QString plain = qtString(text ? text->string() : String());
+    bareTextEditTakes(
+        state, [&](QTextEdit& edit) { edit.setPlainText(plain); }, plain.size());
+}
+
+// The same rich runs: one QTextCursor inserts each run in its character format, in one edit
+// block that begins by clearing the document, so that Qt lays the text out lazily; no undo,
+// as in the program's editor.
+void BM_BareTextEditInsertRuns(benchmark::State& state) {
+    const auto text = platform::RTFReader::read(platform::bytesOf(body()));
+    std::vector<std::pair<QString, QTextCharFormat>> runs;
+    for (std::size_t run = 0; text && run < text->runCount(); ++run)
+        runs.emplace_back(qtString(text->substring(text->runRange(run))),
+                          gui::TextFormats::charFormat(*text->runAttributes(run)));
+    bareTextEditTakes(
+        state,
+        [&](QTextEdit& edit) {
+            edit.setUndoRedoEnabled(false);
+            QTextCursor cursor(edit.document());
+            cursor.beginEditBlock();
+            edit.document()->clear();
+            for (const auto& [characters, format] : runs)
+                cursor.insertText(characters, format);
+            cursor.endEditBlock();
+            // At the start, as setPlainText and the program leave it.
+            cursor.setPosition(0);
+            edit.setTextCursor(cursor);
+        },
+        text ? static_cast<qsizetype>(text->length()) : 0);
+}
+
 BENCHMARK(BM_OpenAndUnlockShowsTheText)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_Keystroke)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareTextEditSetPlainText)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_BareTextEditInsertRuns)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(BM_Keystroke, firstLine, Place::FirstLine)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Keystroke, middle, Place::Middle)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Keystroke, lastLine, Place::LastLine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SpellCheckOfANewlyShownPart)->Unit(benchmark::kMillisecond);
 
 } // namespace

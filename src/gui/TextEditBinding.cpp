@@ -27,14 +27,18 @@ TextEditBinding::TextEditBinding(std::shared_ptr<platform::Text> text, QTextEdit
             [this](int, int, int) { documentChanged(); });
 }
 
+// The document is cleared and filled in one edit, so that Qt lays the new text out once,
+// as far as it is shown, rather than once for each run.
 void TextEditBinding::showWholeText() {
     const QScopedValueRollback showing(showingModel_, true);
     QTextDocument* document = edit_->document();
-    document->clear();
     QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    document->clear();
     const auto& text = text_->textStorage()->attributedString();
     TextFormats::insert(cursor, text, {0, text.length()});
     TextFormats::formatBlocks(cursor, text, {0, text.length()});
+    cursor.endEditBlock();
     showSelection();
 }
 
@@ -43,6 +47,7 @@ void TextEditBinding::showEdit(const platform::TextChange& change) {
     QTextCursor cursor(edit_->document());
     const auto& text = text_->textStorage()->attributedString();
     const platform::Range replaced{change.range.location, change.replacementLength};
+    cursor.beginEditBlock();
     if (change.attributesOnly) {
         TextFormats::restyle(cursor, text, replaced);
     } else {
@@ -52,6 +57,7 @@ void TextEditBinding::showEdit(const platform::TextChange& change) {
         TextFormats::insert(cursor, text, replaced);
     }
     TextFormats::formatBlocks(cursor, text, replaced);
+    cursor.endEditBlock();
     showSelection();
 }
 

@@ -1,6 +1,7 @@
 #include "gui/TextEditWidget.h"
 
 #include "gui/MenuBinding.h"
+#include "gui/ParagraphLayout.h"
 #include "gui/QtString.h"
 #include "gui/SpellCheckHighlighter.h"
 #include "gui/SpellingMenu.h"
@@ -64,10 +65,21 @@ platform::Data bytesOf(const QByteArray& bytes) {
     return platform::Data(bytes.begin(), bytes.end());
 }
 
+// Qt's own layout moves every paragraph after an edit, which a keystroke near the top of
+// a long text cannot afford. The cursor's width was a setting of the layout it replaces.
+void useParagraphLayout(QTextEdit& edit) {
+    const int cursorWidth = edit.cursorWidth();
+    auto* layout = new ParagraphLayout(edit.document());
+    layout->setPaintDevice(edit.viewport());
+    edit.document()->setDocumentLayout(layout);
+    edit.setCursorWidth(cursorWidth);
+}
+
 } // namespace
 
 TextEditWidget::TextEditWidget(std::shared_ptr<platform::Text> text, QWidget* parent)
     : QTextEdit(parent), text_(std::move(text)) {
+    useParagraphLayout(*this);
     setUndoRedoEnabled(false);
     setAcceptRichText(true);
     // A drag inside the text would move characters behind the model's back.

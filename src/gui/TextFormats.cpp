@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 namespace gui {
@@ -68,14 +69,23 @@ bool insertImage(QTextCursor& cursor, const platform::TextAttachment& attachment
     return true;
 }
 
+// The characters straight from the text's storage, without a copy between.
+QString charactersOf(const platform::AttributedString& text, platform::Range run) {
+    const platform::GapBuffer::Pieces pieces = text.characters(run);
+    QString characters(static_cast<qsizetype>(pieces.first.size() + pieces.second.size()),
+                       Qt::Uninitialized);
+    std::copy(pieces.second.begin(), pieces.second.end(),
+              std::copy(pieces.first.begin(), pieces.first.end(), characters.data()));
+    return characters;
+}
+
 void insertRun(QTextCursor& cursor, const platform::AttributedString& text, platform::Range run,
-               const platform::TextAttributes& attributes) {
-    const QTextCharFormat format = TextFormats::charFormat(attributes);
+               const platform::TextAttributes& attributes, const QTextCharFormat& format) {
     if (attributes.attachment && run.length == 1 &&
         text.characterAt(run.location) == attachmentCharacter &&
         insertImage(cursor, *attributes.attachment))
         return;
-    cursor.insertText(toQString(text.substring(run)), format);
+    cursor.insertText(charactersOf(text, run), format);
 }
 
 template <typename Each>
@@ -135,10 +145,15 @@ std::int32_t TextFormats::twipsFromPixels(double pixels) {
     return static_cast<std::int32_t>(std::lround(pixels * twipsPerPoint));
 }
 
+// Runs share their attributes, so that a long text has few: each becomes a format once.
 void TextFormats::insert(QTextCursor& cursor, const platform::AttributedString& text,
                          platform::Range range) {
+    std::unordered_map<const platform::TextAttributes*, QTextCharFormat> formats;
     forEachRun(text, range, [&](platform::Range run, const platform::TextAttributes& attributes) {
-        insertRun(cursor, text, run, attributes);
+        const auto [format, added] = formats.try_emplace(&attributes);
+        if (added)
+            format->second = charFormat(attributes);
+        insertRun(cursor, text, run, attributes, format->second);
     });
 }
 

@@ -6,6 +6,8 @@
 #include "platform/ui/TextView.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -147,6 +149,47 @@ TEST_F(TextEditTest, TheRulerShowsAndChangesTheSelectedParagraph) {
     QTest::mouseRelease(ruler, Qt::LeftButton, {}, tab + QPoint(0, 60));
     EXPECT_TRUE(styleAt(*textView, second.location).tabStops.empty());
     EXPECT_EQ(delegate->changes, 4);
+}
+
+// Where a click and the line keys go is the layout's answer; the model takes it.
+TEST_F(TextEditTest, AClickAndTheLineKeysMoveTheSelection) {
+    const auto window = shownWindow(scrollView);
+    auto* edit = controlOf<QTextEdit>(widgetOf(*window), textView);
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    QTextCursor target(edit->document());
+    target.setPosition(14);
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, edit->cursorRect(target).center());
+    EXPECT_EQ(textView->selectedRange(), (Range{14, 0}));
+
+    QTest::keyClick(edit, Qt::Key_Up);
+    EXPECT_LT(textView->selectedRange().location, 11u);
+    QTest::keyClick(edit, Qt::Key_Down);
+    EXPECT_EQ(textView->selectedRange(), (Range{14, 0}));
+}
+
+// The scroll bar that a new width makes appear must stay: the text is laid out anew at the
+// narrower width, and its height meanwhile is the one it had.
+TEST_F(TextEditTest, ATallTextKeepsItsScrollRange) {
+    String tall;
+    for (int line = 0; line < 60; ++line)
+        tall += u"A paragraph of a tall text.\n";
+    textView->replaceCharactersInRange({0, 0}, tall);
+    const auto window = shownWindow(scrollView);
+    auto* edit = controlOf<QTextEdit>(widgetOf(*window), textView);
+    ASSERT_NE(edit, nullptr);
+    const auto scrollRange = [edit] {
+        return static_cast<int>(edit->document()->documentLayout()->documentSize().height()) -
+               edit->viewport()->height();
+    };
+    EXPECT_TRUE(waitUntil([&] {
+        return edit->verticalScrollBar()->isVisible() &&
+               edit->verticalScrollBar()->maximum() == scrollRange();
+    }));
+    const int settled = edit->verticalScrollBar()->maximum();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit->verticalScrollBar()->maximum(), settled);
+    EXPECT_GT(settled, 0);
 }
 
 } // namespace
