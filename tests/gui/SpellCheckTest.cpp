@@ -8,6 +8,7 @@
 #include "platform/ui/TextView.h"
 
 #include <QMenu>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -154,6 +155,33 @@ TEST_F(SpellCheckTest, EditsKeepTheUnderlinesTheyDoNotTouch) {
     spelling->checkNow();
     EXPECT_EQ(underlines(*edit, 0), (std::vector<std::pair<int, int>>{{0, 5}}));
     EXPECT_EQ(underlines(*edit, 8), (std::vector<std::pair<int, int>>{{15, 3}}));
+}
+
+} // namespace
+
+namespace {
+
+// A part of a long text that the user scrolls to is checked once shown, the paragraph
+// layout's lazy layout notwithstanding.
+TEST_F(SpellCheckTest, APartScrolledToIsChecked) {
+    String text;
+    for (int line = 0; line < 400; ++line)
+        text += u"Hello world\n";
+    text += u"wrld";
+    textView->replaceCharactersInRange({0, 0}, text);
+    const auto window = shownWindow(scrollView);
+    auto* edit = controlOf<QTextEdit>(widgetOf(*window), textView);
+    ASSERT_NE(edit, nullptr);
+    auto* spelling = edit->findChild<gui::SpellCheckHighlighter*>();
+    ASSERT_NE(spelling, nullptr);
+    spelling->checkNow();
+    const int last = static_cast<int>(text.size()) - 2;
+    EXPECT_TRUE(underlines(*edit, last).empty());
+    ASSERT_TRUE(waitUntil([&] { return edit->verticalScrollBar()->maximum() > 0; }));
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+    QCoreApplication::processEvents();
+    spelling->checkNow();
+    EXPECT_EQ(underlines(*edit, last).size(), 1u);
 }
 
 } // namespace
