@@ -2,6 +2,8 @@
 
 #include "platform/base/FileDescriptor.h"
 #include "platform/base/FileIO.h"
+#include "platform/base/PosixPath.h"
+#include "platform/base/SystemError.h"
 
 #include <algorithm>
 #include <atomic>
@@ -15,7 +17,6 @@
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 #include <vector>
 
@@ -128,17 +129,13 @@ int openUnnamed(int folder) {
     return fd;
 }
 
-String reasonFor(int error) {
-    return fromUtf8(std::generic_category().message(error)).value_or(u"Unknown error");
-}
-
 // Closes the file, which was given `name`; the name goes again on failure.
 std::optional<String> closeNamed(FileDescriptor& file, int folder, const std::string& name) {
     if (file.close() == 0)
         return std::nullopt;
     const int error = errno;
     (void)::unlinkat(folder, name.c_str(), 0);
-    return reasonFor(error);
+    return systemErrorText(error);
 }
 
 // Where the file system has no unnamed files, a named one, removed on failure.
@@ -149,7 +146,7 @@ std::optional<String> writeNamedTemporary(int folder, const std::string& prefix,
             fd = ::openat(folder, candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             return fd < 0 ? errno : 0;
         }))
-        return reasonFor(error);
+        return systemErrorText(error);
     FileDescriptor file(fd);
     if (auto error = fill(file.get())) {
         (void)::unlinkat(folder, name.c_str(), 0);
@@ -164,7 +161,7 @@ std::optional<String> writeTemporary(int folder, const std::string& prefix, cons
                                      std::string& name) {
     const int unnamed = openUnnamed(folder);
     if (unnamed < 0 && errno != EOPNOTSUPP)
-        return reasonFor(errno);
+        return systemErrorText(errno);
     if (unnamed < 0)
         return writeNamedTemporary(folder, prefix, fill, name);
 
@@ -180,21 +177,21 @@ std::optional<String> writeTemporary(int folder, const std::string& prefix, cons
                        ? 0
                        : errno;
         }))
-        return reasonFor(error);
+        return systemErrorText(error);
     return closeNamed(file, folder, name);
 }
 
 } // namespace
 
 String FileWriter::reasonForError(int error) {
-    return reasonFor(error);
+    return systemErrorText(error);
 }
 
 FileWriteResult FileWriter::writeData(const Data& data, const String& path) {
     const auto failure = [](int error) { return FileWriteResult{reasonForError(error), {}}; };
-    const auto bytes = toUtf8(path);
-    if (!bytes || bytes->empty() || bytes->find('\0') != std::string::npos)
-        return {u"The file name cannot be used on this system.", {}};
+    const auto bytes = posixPath(path);
+    if (!bytes)
+        return {unusablePathReason, {}};
     const std::string target = resolvedTarget(*bytes);
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;

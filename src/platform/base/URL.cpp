@@ -1,5 +1,7 @@
 #include "platform/base/URL.h"
 
+#include "platform/base/PosixPath.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <filesystem>
@@ -234,8 +236,8 @@ std::optional<URL::Span> URL::parseAuthority(std::string_view text, Span authori
 }
 
 std::optional<URL> URL::fileURLWithPath(const String& path) {
-    auto bytes = toUtf8(path);
-    if (!bytes || bytes->empty() || bytes->find('\0') != std::string::npos)
+    auto bytes = posixPath(path);
+    if (!bytes)
         return std::nullopt;
     if (bytes->front() != '/') {
         auto directory = currentDirectory();
