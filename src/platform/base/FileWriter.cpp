@@ -53,9 +53,13 @@ std::string nameOf(const std::string& path) {
     return path.substr(path.rfind('/') + 1);
 }
 
-// Every temporary name of the file's saves starts so; a suffix follows.
+// Every temporary name of the file's saves starts so; a suffix follows. Appended rather
+// than concatenated: GCC 12 misreads "literal" + string at -O2 (-Wrestrict).
 std::string temporaryPrefix(const std::string& name) {
-    return "." + name.substr(0, nameLimit) + ".saving-";
+    std::string prefix(1, '.');
+    prefix.append(name, 0, nameLimit);
+    prefix += ".saving-";
+    return prefix;
 }
 
 // From the C library's random source (getrandom), so that no two processes or threads
