@@ -22,7 +22,6 @@
 #include <limits>
 
 using platform::Data;
-using platform::Dictionary;
 using platform::Number;
 using platform::Rect;
 using platform::String;
@@ -40,10 +39,6 @@ const String noPassword =
     u"The document has no password yet. Give it one with the password command first.";
 const String notEncrypted = u"The document could not be encrypted.";
 
-std::optional<Number> numberOf(const Value& value) {
-    return value.number() ? std::optional<Number>(*value.number()) : std::nullopt;
-}
-
 template <typename T> std::optional<T> typed(const Value& value);
 template <> std::optional<Data> typed(const Value& value) {
     return value.dataValue();
@@ -52,25 +47,10 @@ template <> std::optional<String> typed(const Value& value) {
     return value.stringValue();
 }
 template <> std::optional<Number> typed(const Value& value) {
-    return numberOf(value);
+    return value.number() ? std::optional<Number>(*value.number()) : std::nullopt;
 }
 template <> std::optional<platform::Date> typed(const Value& value) {
     return value.date() ? std::optional<platform::Date>(*value.date()) : std::nullopt;
-}
-
-Value valueFor(const Dictionary& dictionary, const char16_t* key) {
-    const auto found = dictionary.find(key);
-    return found == dictionary.end() ? Value() : found->second;
-}
-
-// None for an absent key and for a value of another kind.
-std::optional<Data> dataFor(const Dictionary& dictionary, const char16_t* key) {
-    return valueFor(dictionary, key).dataValue();
-}
-
-void putIfPresent(Dictionary& dictionary, const char16_t* key, const Value& value) {
-    if (!value.isNone())
-        dictionary.emplace(key, value);
 }
 
 // Toward zero, as a 32-bit integer would hold it.
@@ -299,7 +279,7 @@ bool MyDocument::encryptData() {
     setMyCrDateEncrypted(date ? myCommonCrypto_->encrypt(date, status) : std::nullopt);
     setMyCrMACEncrypted(myCommonCrypto_->encrypt(myCrMAC_, status));
     setReleaseToDecryptDoc(static_cast<std::int64_t>(DocumentFormatVersion::current));
-    fileAsRead_ = Value();
+    fileFormat_.forgetFileAsRead();
     return encrypted && myTextViewDataEncrypted_ && myCrDateEncrypted_ && myCrMACEncrypted_;
 }
 
@@ -307,8 +287,8 @@ bool MyDocument::encryptData() {
 // back exactly as read, in its own version. Every other write fails rather than store a
 // file that its password would not open (no password yet, or a failed encryption).
 std::optional<Data> MyDocument::dataOfType(const String&, std::optional<String>& error) {
-    if (!isDecrypted() && !fileAsRead_.isNone())
-        return archived(fileAsRead_, error);
+    if (!isDecrypted() && fileFormat_.holdsFileAsRead())
+        return fileFormat_.writeFileAsRead(error);
     if (isDecrypted() && plainPassword().empty()) {
         error = noPassword;
         return std::nullopt;
@@ -325,108 +305,70 @@ std::optional<Data> MyDocument::dataOfType(const String&, std::optional<String>&
         error = notEncrypted;
         return std::nullopt;
     }
-    return archived(Value(documentDictionary()), error);
+    return DocumentFileFormat::write(fileContents(), error);
 }
 
-Dictionary MyDocument::documentDictionary() const {
-    Dictionary dictionary;
-    dictionary.emplace(u"appversion", Value(Number::uint64(DocumentFormatVersion::current)));
-    putIfPresent(dictionary, u"publicTextData", Value(myPublicTextData()));
-    putIfPresent(dictionary, u"isEditable", Value(myIsEditable_));
-    putIfPresent(dictionary, u"textData", Value(myTextViewDataEncrypted_));
-    putIfPresent(dictionary, u"crDate", Value(myCrDateEncrypted_));
-    putIfPresent(dictionary, u"crMAC", Value(myCrMACEncrypted_));
-    putIfPresent(dictionary, u"salt", Value(mySalt_));
-    putIfPresent(dictionary, u"IV", Value(myIV_));
-    putIfPresent(dictionary, u"rc", Value(myRCDataEncrypted_));
-    putIfPresent(dictionary, u"sha1-rc", Value(mySha1_RcData_));
-    addWindowKeys(dictionary);
-    return dictionary;
-}
-
-void MyDocument::addWindowKeys(Dictionary& dictionary) const {
-    const auto putFrame = [&dictionary](const Rect& frame) {
-        dictionary.emplace(u"windowRecHeight", Value(Number::float64(frame.height())));
-        dictionary.emplace(u"windowRecWidth", Value(Number::float64(frame.width())));
-        dictionary.emplace(u"windowRecX", Value(Number::float64(frame.minX())));
-        dictionary.emplace(u"windowRecY", Value(Number::float64(frame.minY())));
-    };
-    bool toolbarVisible = makeToolbarVisibleAtDecrypt_;
+// Unlocked, the window as it is now; locked, as it was at the lock or in the file.
+DocumentFileFormat::Contents MyDocument::fileContents() const {
+    DocumentFileFormat::Contents contents{
+        myPublicTextData(),
+        myIsEditable_,
+        myTextViewDataEncrypted_,
+        {myCrDateEncrypted_, myCrMACEncrypted_, mySalt_, myIV_, myRCDataEncrypted_, mySha1_RcData_},
+        std::nullopt,
+        makeToolbarVisibleAtDecrypt_};
     if (isDecrypted()) {
-        putFrame(myWindow_ ? myWindow_->frame() : Rect());
-        toolbarVisible = modernToolbar_ && modernToolbar_->isVisible();
+        contents.frame = myWindow_ ? myWindow_->frame() : Rect();
+        contents.toolbarVisible = modernToolbar_ && modernToolbar_->isVisible();
     } else if (useMyWinRect_) {
-        putFrame(myWinRectToUse_);
+        contents.frame = myWinRectToUse_;
     }
-    dictionary.emplace(u"makeToolbarVisibleAtDecrypt", Value(Number::boolean(toolbarVisible)));
-}
-
-std::optional<Data> MyDocument::archived(const Value& root, std::optional<String>& error) const {
-    std::string reason;
-    auto data = platform::KeyedArchiver::archivedDataWithRootObject(root, reason);
-    if (!data)
-        error = u"The document could not be archived: " + platform::fromUtf8(reason).value_or(u"");
-    return data;
+    return contents;
 }
 
 // Reading ----------------------------------------------------------------------------------
 
 bool MyDocument::readFromData(const Data& data, const String&, std::optional<String>& error) {
     requiresMandatoryPassword_ = false;
-    std::string reason;
-    const Value root = platform::KeyedUnarchiver::unarchiveObjectWithData(data, reason);
-    const Dictionary* dictionary = root.dictionary();
-    if (!dictionary) {
+    const auto file = fileFormat_.read(data);
+    if (!file) {
         error = damagedFile;
         return false;
     }
-    const DocumentFormatVersion version(
-        valueFor(*dictionary, u"appversion").unsignedLongLongValue());
     makeToolbarVisibleAtDecrypt_ = true;
-    if (version.isNewerThanCurrent()) {
+    if (file->version.isNewerThanCurrent()) {
         static_cast<void>(LWAppSupportUtility::sayFilecreatedWithANewerVersion(shared_from_this()));
         setErrorAlreadyReported();
         error = u"The document was created with a more recent version of this application.";
         return false;
     }
-    setReleaseToDecryptDoc(static_cast<std::int64_t>(version.value()));
+    setReleaseToDecryptDoc(static_cast<std::int64_t>(file->version.value()));
     setIsEncrypted(Number::boolean(true));
-    takeFields(*dictionary);
-    fileAsRead_ = root;
-    if (version.isOlderFormat())
+    takeFields(*file);
+    if (file->version.isOlderFormat())
         updateChangeCount(platform::ChangeDone);
     return true;
 }
 
-void MyDocument::takeFields(const Dictionary& dictionary) {
-    const DocumentFormatVersion version(static_cast<std::uint64_t>(releaseToDecryptDoc_));
-    if (version.storesEditableFlag())
-        setMyIsEditable(numberOf(valueFor(dictionary, u"isEditable")));
-    setMyPublicTextData(valueFor(dictionary, u"publicTextData").stringValue());
-    setMyTextViewDataEncrypted(dataFor(dictionary, u"textData"));
-    if (version.storesCipherFields()) {
-        setMyCrDateEncrypted(dataFor(dictionary, u"crDate"));
-        setMyCrMACEncrypted(dataFor(dictionary, u"crMAC"));
-        setMySalt(dataFor(dictionary, u"salt"));
-        setMyIV(dataFor(dictionary, u"IV"));
-        setMyRCDataEncrypted(dataFor(dictionary, u"rc"));
-        setMySha1_RcData(dataFor(dictionary, u"sha1-rc"));
+void MyDocument::takeFields(const DocumentFileFormat::Read& file) {
+    if (file.isEditable)
+        setMyIsEditable(*file.isEditable);
+    setMyPublicTextData(file.publicTextData);
+    setMyTextViewDataEncrypted(file.textData);
+    if (const auto& cipher = file.cipher) {
+        setMyCrDateEncrypted(cipher->crDate);
+        setMyCrMACEncrypted(cipher->crMAC);
+        setMySalt(cipher->salt);
+        setMyIV(cipher->IV);
+        setMyRCDataEncrypted(cipher->rc);
+        setMySha1_RcData(cipher->sha1Rc);
     }
-    if (version.storesFrame())
-        takeFrame(dictionary);
-    if (version.storesToolbarFlag())
-        makeToolbarVisibleAtDecrypt_ =
-            valueFor(dictionary, u"makeToolbarVisibleAtDecrypt").boolValue();
-}
-
-// Whole points: 120.9 is read as 120 and -35.5 as -35.
-void MyDocument::takeFrame(const Dictionary& dictionary) {
-    const auto whole = [&dictionary](const char16_t* key) {
-        return static_cast<double>(valueFor(dictionary, key).intValue());
-    };
-    myWinRectToUse_ = Rect(whole(u"windowRecX"), whole(u"windowRecY"), whole(u"windowRecWidth"),
-                           whole(u"windowRecHeight"));
-    useMyWinRect_ = true;
+    if (file.frame) {
+        myWinRectToUse_ = *file.frame;
+        useMyWinRect_ = true;
+    }
+    if (file.toolbarVisible)
+        makeToolbarVisibleAtDecrypt_ = *file.toolbarVisible;
 }
 
 // Unlocking --------------------------------------------------------------------------------

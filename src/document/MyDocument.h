@@ -2,6 +2,7 @@
 
 #include "crypto/LWCommonCrypto.h"
 #include "crypto/LWCrypto.h"
+#include "document/DocumentFileFormat.h"
 #include "document/LWCryptoDoc.h"
 #include "platform/base/Data.h"
 #include "platform/base/Date.h"
@@ -157,12 +158,8 @@ private:
 
     [[nodiscard]] bool makeCipherObjectIfNeeded();
     [[nodiscard]] bool makeCheck();
-    [[nodiscard]] platform::Dictionary documentDictionary() const;
-    void addWindowKeys(platform::Dictionary& dictionary) const;
-    [[nodiscard]] std::optional<platform::Data>
-    archived(const platform::Value& root, std::optional<platform::String>& error) const;
-    void takeFields(const platform::Dictionary& dictionary);
-    void takeFrame(const platform::Dictionary& dictionary);
+    [[nodiscard]] DocumentFileFormat::Contents fileContents() const;
+    void takeFields(const DocumentFileFormat::Read& file);
 
     [[nodiscard]] std::int32_t decryptWithAES();
     [[nodiscard]] std::int32_t decryptWithBlowfish();
@@ -196,7 +193,6 @@ private:
     platform::Rect bufWinRect_;
     bool bufToolbarVisible_ = false;
 
-    // The file's dictionary as read, until the fields are encrypted anew: a document that
-    // was never unlocked is written back as it was read.
-    platform::Value fileAsRead_;
+    // A document that was never unlocked is written back as it was read.
+    DocumentFileFormat fileFormat_;
 };

@@ -1,8 +1,9 @@
 #include "gui/QtRunLoop.h"
 
+#include "platform/base/MonotonicSeconds.h"
+
 #include <QMetaObject>
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 
 namespace gui {
@@ -22,26 +23,16 @@ QtRunLoop::QtRunLoop() {
 QtRunLoop::~QtRunLoop() = default;
 
 void QtRunLoop::post(Block block) {
-    {
-        std::lock_guard lock(mutex_);
-        blocks_.push_back(std::move(block));
-    }
-    // One queued call per block keeps other events flowing between blocks; the deque keeps
+    RunLoop::post(std::move(block));
+    // One queued call per block keeps other events flowing between blocks; the queue keeps
     // the order of posts from different threads.
     QMetaObject::invokeMethod(
         this, [this] { runOneBlock(); }, Qt::QueuedConnection);
 }
 
 void QtRunLoop::runOneBlock() {
-    Block block;
-    {
-        std::lock_guard lock(mutex_);
-        if (blocks_.empty())
-            return;
-        block = std::move(blocks_.front());
-        blocks_.pop_front();
-    }
-    block();
+    if (const auto block = postedBlocks().take())
+        (*block)();
 }
 
 void QtRunLoop::addTimer(std::shared_ptr<platform::Timer> timer) {
@@ -74,25 +65,7 @@ void QtRunLoop::armTimer() {
 }
 
 double QtRunLoop::now() const {
-    using Seconds = std::chrono::duration<double>;
-    return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-void QtRunLoop::backgroundOperationBegan() {
-    std::lock_guard lock(mutex_);
-    ++backgroundOperations_;
-}
-
-void QtRunLoop::backgroundOperationEnded() {
-    std::lock_guard lock(mutex_);
-    --backgroundOperations_;
-    backgroundDone_.notify_all();
-}
-
-void QtRunLoop::waitForBackgroundOperations() {
-    std::unique_lock lock(mutex_);
-    backgroundDone_.wait(lock, [this] { return backgroundOperations_ == 0; });
+    return platform::monotonicSeconds();
 }
 
 } // namespace gui

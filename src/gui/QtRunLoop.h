@@ -5,9 +5,6 @@
 
 #include <QObject>
 #include <QTimer>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
 
 namespace gui {
 
@@ -23,19 +20,12 @@ public:
     void addTimer(std::shared_ptr<platform::Timer> timer) override;
     void removeTimer(const platform::Timer& timer) override;
     [[nodiscard]] double now() const override;
-    void backgroundOperationBegan() override;
-    void backgroundOperationEnded() override;
-    void waitForBackgroundOperations() override;
 
 private:
     void runOneBlock();
     void fireDueTimer();
     void armTimer();
 
-    std::mutex mutex_;
-    std::condition_variable backgroundDone_;
-    std::deque<Block> blocks_;
-    int backgroundOperations_ = 0;
     platform::TimerQueue timers_;
     QTimer wakeUp_;
 };

@@ -6,7 +6,6 @@
 #include "platform/ui/Window.h"
 
 #include <QEvent>
-#include <QVariant>
 #include <QWidget>
 #include <cmath>
 
@@ -14,7 +13,6 @@ namespace gui {
 
 ViewBinding::ViewBinding(std::shared_ptr<platform::View> view, QWidget* widget)
     : QObject(widget), view_(std::move(view)), widget_(widget) {
-    widget->setProperty("platformView", QVariant::fromValue(static_cast<QObject*>(this)));
     widget->installEventFilter(this);
     applyFixedSize();
     showHiddenState();
@@ -30,12 +28,6 @@ void ViewBinding::showHiddenState() {
 }
 
 ViewBinding::~ViewBinding() = default;
-
-ViewBinding* ViewBinding::of(QWidget* widget) {
-    if (!widget)
-        return nullptr;
-    return qobject_cast<ViewBinding*>(widget->property("platformView").value<QObject*>());
-}
 
 ViewBinding* ViewBinding::find(QWidget* root, const platform::Object* view) {
     if (!root || !view)

@@ -37,8 +37,6 @@ public:
     // The widget that takes the keyboard focus for the view; none when it takes none.
     [[nodiscard]] QWidget* focusWidget() const { return focusWidget_; }
 
-    // The binding of a widget made for a view; none for other widgets.
-    [[nodiscard]] static ViewBinding* of(QWidget* widget);
     // The binding of the view among the widget and its descendants; none when no widget
     // there renders it.
     [[nodiscard]] static ViewBinding* find(QWidget* root, const platform::Object* view);

@@ -1,5 +1,7 @@
 #include "platform/base/FileManager.h"
 
+#include "platform/base/PosixPath.h"
+
 #include <sys/stat.h>
 
 namespace platform {
@@ -7,8 +9,8 @@ namespace platform {
 bool FileManager::fileExistsAtPath(const String& path, bool* isDirectory) const {
     if (isDirectory)
         *isDirectory = false;
-    const auto bytes = toUtf8(path);
-    if (!bytes || bytes->empty() || bytes->find('\0') != std::string::npos)
+    const auto bytes = posixPath(path);
+    if (!bytes)
         return false;
     struct stat status {};
     if (::stat(bytes->c_str(), &status) != 0)

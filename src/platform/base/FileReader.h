@@ -7,7 +7,7 @@
 
 namespace platform {
 
-// Reads a document's file whole.
+// Reads a file whole.
 class FileReader {
 public:
     // None when the file cannot be read, with the reason for a person in `reason`.

@@ -2,20 +2,20 @@
 
 #include "platform/base/FileDescriptor.h"
 #include "platform/base/FileIO.h"
+#include "platform/base/PosixPath.h"
+#include "platform/base/SystemError.h"
 
-#include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <functional>
-#include <random>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 #include <vector>
 
@@ -24,8 +24,12 @@ namespace {
 
 // Short enough that a temporary's name stays within the system's limit.
 constexpr std::size_t nameLimit = 128;
-// The suffix is a 32-bit number in decimal.
-constexpr std::size_t suffixLimit = 10;
+// The suffix is made as mkstemp makes its XXXXXX.
+constexpr std::string_view suffixCharacters =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr std::size_t suffixLength = 6;
+// Earlier versions wrote a 32-bit number in decimal; their leftovers go too.
+constexpr std::size_t decimalSuffixLimit = 10;
 
 using Fill = std::function<std::optional<String>(int fd)>;
 
@@ -49,34 +53,47 @@ std::string nameOf(const std::string& path) {
     return path.substr(path.rfind('/') + 1);
 }
 
-// Every temporary name of the file's saves starts so; a suffix of digits follows.
+// Every temporary name of the file's saves starts so; a suffix follows. Appended rather
+// than concatenated: GCC 12 misreads "literal" + string at -O2 (-Wrestrict).
 std::string temporaryPrefix(const std::string& name) {
-    return "." + name.substr(0, nameLimit) + ".saving-";
+    std::string prefix(1, '.');
+    prefix.append(name, 0, nameLimit);
+    prefix += ".saving-";
+    return prefix;
 }
 
-std::string uniqueSuffix() {
-    static std::atomic<unsigned> counter{0};
-    static const auto seed = std::random_device{}();
-    std::mt19937 random(seed ^ (counter.fetch_add(1) * 2654435761u) ^
-                        static_cast<unsigned>(::getpid()));
-    return std::to_string(random());
+// From the C library's random source (getrandom), so that no two processes or threads
+// share a sequence.
+std::string randomSuffix() {
+    std::string suffix(suffixLength, ' ');
+    for (char& c : suffix)
+        c = suffixCharacters[arc4random_uniform(
+            static_cast<std::uint32_t>(suffixCharacters.size()))];
+    return suffix;
+}
+
+bool isSuffix(std::string_view suffix) {
+    const auto consistsOf = [suffix](std::string_view characters) {
+        return suffix.find_first_not_of(characters) == std::string_view::npos;
+    };
+    if (suffix.size() == suffixLength && consistsOf(suffixCharacters))
+        return true;
+    return !suffix.empty() && suffix.size() <= decimalSuffixLimit && consistsOf("0123456789");
 }
 
 bool isTemporaryName(std::string_view entry, std::string_view prefix) {
-    if (!entry.starts_with(prefix))
-        return false;
-    const auto suffix = entry.substr(prefix.size());
-    return !suffix.empty() && suffix.size() <= suffixLimit &&
-           std::all_of(suffix.begin(), suffix.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return entry.starts_with(prefix) && isSuffix(entry.substr(prefix.size()));
 }
 
 // Gives `name` one temporary name after another until `make` answers anything but EEXIST
-// for it; answers that (0 or an errno).
+// for it, as often as mkstemp tries; answers that (0 or an errno). mkostemp itself would
+// not do: it makes the file with mode 0600 whatever the umask, and only by its path, not
+// in the open folder; and the unnamed file's name is a link, made by linkat.
 int withUniqueName(const std::string& prefix, std::string& name,
                    const std::function<int(const std::string&)>& make) {
     int error = EEXIST;
-    for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
-        name = prefix + uniqueSuffix();
+    for (long attempt = 0; attempt < TMP_MAX && error == EEXIST; ++attempt) {
+        name = prefix + randomSuffix();
         error = make(name);
     }
     return error;
@@ -128,17 +145,13 @@ int openUnnamed(int folder) {
     return fd;
 }
 
-String reasonFor(int error) {
-    return fromUtf8(std::generic_category().message(error)).value_or(u"Unknown error");
-}
-
 // Closes the file, which was given `name`; the name goes again on failure.
 std::optional<String> closeNamed(FileDescriptor& file, int folder, const std::string& name) {
     if (file.close() == 0)
         return std::nullopt;
     const int error = errno;
     (void)::unlinkat(folder, name.c_str(), 0);
-    return reasonFor(error);
+    return systemErrorText(error);
 }
 
 // Where the file system has no unnamed files, a named one, removed on failure.
@@ -149,7 +162,7 @@ std::optional<String> writeNamedTemporary(int folder, const std::string& prefix,
             fd = ::openat(folder, candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             return fd < 0 ? errno : 0;
         }))
-        return reasonFor(error);
+        return systemErrorText(error);
     FileDescriptor file(fd);
     if (auto error = fill(file.get())) {
         (void)::unlinkat(folder, name.c_str(), 0);
@@ -164,7 +177,7 @@ std::optional<String> writeTemporary(int folder, const std::string& prefix, cons
                                      std::string& name) {
     const int unnamed = openUnnamed(folder);
     if (unnamed < 0 && errno != EOPNOTSUPP)
-        return reasonFor(errno);
+        return systemErrorText(errno);
     if (unnamed < 0)
         return writeNamedTemporary(folder, prefix, fill, name);
 
@@ -180,21 +193,21 @@ std::optional<String> writeTemporary(int folder, const std::string& prefix, cons
                        ? 0
                        : errno;
         }))
-        return reasonFor(error);
+        return systemErrorText(error);
     return closeNamed(file, folder, name);
 }
 
 } // namespace
 
 String FileWriter::reasonForError(int error) {
-    return reasonFor(error);
+    return systemErrorText(error);
 }
 
 FileWriteResult FileWriter::writeData(const Data& data, const String& path) {
     const auto failure = [](int error) { return FileWriteResult{reasonForError(error), {}}; };
-    const auto bytes = toUtf8(path);
-    if (!bytes || bytes->empty() || bytes->find('\0') != std::string::npos)
-        return {u"The file name cannot be used on this system.", {}};
+    const auto bytes = posixPath(path);
+    if (!bytes)
+        return {unusablePathReason, {}};
     const std::string target = resolvedTarget(*bytes);
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;

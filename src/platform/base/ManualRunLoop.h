@@ -3,11 +3,6 @@
 #include "platform/base/RunLoop.h"
 #include "platform/base/TimerQueue.h"
 
-#include <condition_variable>
-#include <deque>
-#include <mutex>
-#include <optional>
-
 namespace platform {
 
 // The run loop of tests: nothing happens until the test says so, and its clock is virtual
@@ -24,22 +19,13 @@ public:
     // before the next timer. Runs until idle before, between and after.
     void advance(double seconds);
 
-    void post(Block block) override;
     void addTimer(std::shared_ptr<Timer> timer) override;
     void removeTimer(const Timer& timer) override;
     [[nodiscard]] double now() const override { return now_; }
-    void backgroundOperationBegan() override;
-    void backgroundOperationEnded() override;
-    void waitForBackgroundOperations() override;
 
 private:
-    [[nodiscard]] std::optional<Block> nextBlock();
     bool fireNextTimerUntil(double until);
 
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<Block> blocks_;
-    int backgroundOperations_ = 0;
     double now_ = 0;
     TimerQueue timers_;
 };

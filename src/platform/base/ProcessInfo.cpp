@@ -1,7 +1,7 @@
 #include "platform/base/ProcessInfo.h"
 
-#include <fstream>
-#include <iterator>
+#include "platform/base/FileReader.h"
+
 #include <optional>
 #include <sstream>
 #include <string>
@@ -51,17 +51,18 @@ String described(const String& prettyName, const String& kernel) {
     return prettyName + u" (" + kernel + u")";
 }
 
-std::string fileText(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+std::string fileText(const String& path) {
+    String reason;
+    const auto bytes = FileReader::readData(path, reason);
+    return bytes ? std::string(bytesOf(*bytes)) : std::string();
 }
 
 } // namespace
 
 ProcessInfo ProcessInfo::processInfo() {
-    auto osRelease = fileText("/etc/os-release");
+    auto osRelease = fileText(u"/etc/os-release");
     if (osRelease.empty())
-        osRelease = fileText("/usr/lib/os-release");
+        osRelease = fileText(u"/usr/lib/os-release");
     utsname system{};
     if (uname(&system) != 0)
         return ProcessInfo(osRelease, {}, {});

@@ -1,7 +1,8 @@
 #include "platform/base/RealTimeRunLoop.h"
 
+#include "platform/base/MonotonicSeconds.h"
+
 #include <algorithm>
-#include <chrono>
 #include <optional>
 #include <utility>
 
@@ -16,22 +17,16 @@ constexpr double longestWait = 3600.0;
 } // namespace
 
 void RealTimeRunLoop::run() {
-    while (!takeStopRequest()) {
+    while (!stopRequested_.exchange(false)) {
         if (!runOneEvent())
             waitForEvent();
     }
 }
 
+// Set before the wake, so that a wait that has not yet begun sees it.
 void RealTimeRunLoop::stop() {
-    std::lock_guard lock(mutex_);
     stopRequested_ = true;
-    changed_.notify_all();
-}
-
-void RealTimeRunLoop::post(Block block) {
-    std::lock_guard lock(mutex_);
-    blocks_.push_back(std::move(block));
-    changed_.notify_all();
+    postedBlocks().wake();
 }
 
 void RealTimeRunLoop::addTimer(std::shared_ptr<Timer> timer) {
@@ -43,31 +38,7 @@ void RealTimeRunLoop::removeTimer(const Timer& timer) {
 }
 
 double RealTimeRunLoop::now() const {
-    using Seconds = std::chrono::duration<double>;
-    return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-void RealTimeRunLoop::backgroundOperationBegan() {
-    std::lock_guard lock(mutex_);
-    ++backgroundOperations_;
-}
-
-// Notified under the lock: once the count drops the loop may go at once.
-void RealTimeRunLoop::backgroundOperationEnded() {
-    std::lock_guard lock(mutex_);
-    --backgroundOperations_;
-    changed_.notify_all();
-}
-
-void RealTimeRunLoop::waitForBackgroundOperations() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return backgroundOperations_ == 0; });
-}
-
-bool RealTimeRunLoop::takeStopRequest() {
-    std::lock_guard lock(mutex_);
-    return std::exchange(stopRequested_, false);
+    return monotonicSeconds();
 }
 
 // Turns alternate between timers and posted blocks, so that neither starves the other.
@@ -79,27 +50,19 @@ bool RealTimeRunLoop::runOneEvent() {
 }
 
 bool RealTimeRunLoop::runOneBlock() {
-    std::unique_lock lock(mutex_);
-    if (blocks_.empty())
+    const std::optional<Block> block = postedBlocks().take();
+    if (!block)
         return false;
-    Block block = std::move(blocks_.front());
-    blocks_.pop_front();
-    lock.unlock();
-    block();
+    (*block)();
     return true;
 }
 
 void RealTimeRunLoop::waitForEvent() {
-    std::unique_lock lock(mutex_);
-    if (!blocks_.empty() || stopRequested_)
-        return;
     const std::optional<double> date = timers_.nextFireDate();
-    if (!date) {
-        changed_.wait(lock);
-        return;
-    }
-    const double seconds = std::clamp(*date - now(), 0.0, longestWait);
-    changed_.wait_for(lock, std::chrono::duration<double>(seconds));
+    std::optional<double> seconds;
+    if (date)
+        seconds = std::clamp(*date - now(), 0.0, longestWait);
+    postedBlocks().waitForPost(seconds, [this] { return stopRequested_.load(); });
 }
 
 } // namespace platform

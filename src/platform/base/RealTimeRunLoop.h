@@ -3,9 +3,7 @@
 #include "platform/base/RunLoop.h"
 #include "platform/base/TimerQueue.h"
 
-#include <condition_variable>
-#include <deque>
-#include <mutex>
+#include <atomic>
 
 namespace platform {
 
@@ -18,25 +16,16 @@ public:
     // one return at once.
     void stop();
 
-    void post(Block block) override;
     void addTimer(std::shared_ptr<Timer> timer) override;
     void removeTimer(const Timer& timer) override;
     [[nodiscard]] double now() const override;
-    void backgroundOperationBegan() override;
-    void backgroundOperationEnded() override;
-    void waitForBackgroundOperations() override;
 
 private:
-    [[nodiscard]] bool takeStopRequest();
     bool runOneEvent();
     bool runOneBlock();
     void waitForEvent();
 
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<Block> blocks_;
-    int backgroundOperations_ = 0;
-    bool stopRequested_ = false;
+    std::atomic<bool> stopRequested_ = false;
     bool timersFirst_ = false;
     TimerQueue timers_;
 };

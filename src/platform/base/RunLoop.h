@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/base/PostedBlocks.h"
+
 #include <functional>
 #include <memory>
 
@@ -23,8 +25,8 @@ public:
     [[nodiscard]] static RunLoop& mainRunLoop();
 
     // Any thread. The block runs on the main thread after the current event, after every
-    // block posted before it.
-    virtual void post(Block block) = 0;
+    // block posted before it. Queued in postedBlocks() for the driver to run.
+    virtual void post(Block block) { posted_.push(std::move(block)); }
 
     // Main thread. The loop holds a timer from here until it is removed or fires for the
     // last time.
@@ -37,14 +39,20 @@ public:
     // Any thread. Background work that may hand a result back is counted from the moment
     // it is queued until it has run, so that a test loop can wait for its result and the
     // loop is not uninstalled under it.
-    virtual void backgroundOperationBegan() = 0;
-    virtual void backgroundOperationEnded() = 0;
-    virtual void waitForBackgroundOperations() = 0;
+    void backgroundOperationBegan() { posted_.backgroundOperationBegan(); }
+    void backgroundOperationEnded() { posted_.backgroundOperationEnded(); }
+    void waitForBackgroundOperations() { posted_.waitForBackgroundOperations(); }
+
+protected:
+    // The drivers queue the posted blocks here, beside the count.
+    [[nodiscard]] PostedBlocks& postedBlocks() { return posted_; }
 
 private:
     friend class ScopedMainRunLoop;
     static void install(RunLoop& loop);
     static void uninstall(RunLoop& loop);
+
+    PostedBlocks posted_;
 };
 
 } // namespace platform

@@ -5,9 +5,9 @@
 #include "platform/base/FileWriter.h"
 #include "platform/base/SettingsCoding.h"
 #include "platform/base/StringEncoding.h"
+#include "platform/base/SystemError.h"
 
 #include <cerrno>
-#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,10 +26,6 @@ String fromBytes(const std::string& bytes) {
 
 String quoted(const fs::path& path) {
     return u"\u201C" + fromBytes(path.string()) + u"\u201D";
-}
-
-String systemError(int error) {
-    return fromBytes(std::strerror(error));
 }
 
 std::string utcStamp() {
@@ -73,7 +69,7 @@ ReadResult readFile(const fs::path& path) {
     if (file.get() < 0) {
         // A folder that is missing, or a file in its place, holds no settings to keep.
         result.present = errno != ENOENT && errno != ENOTDIR;
-        result.problem = u"it could not be read (" + systemError(errno) + u")";
+        result.problem = u"it could not be read (" + systemErrorText(errno) + u")";
         return result;
     }
     result.present = true;
@@ -89,7 +85,7 @@ ReadResult readFile(const fs::path& path) {
     result.bytes.reserve(static_cast<std::size_t>(info.st_size));
     if (const int error = readToEnd(file.get(), result.bytes, SettingsFile::maximumSize)) {
         result.problem = error == EFBIG ? u"it is too large to be settings"
-                                        : u"it could not be read (" + systemError(error) + u")";
+                                        : u"it could not be read (" + systemErrorText(error) + u")";
     }
     return result;
 }
@@ -140,7 +136,7 @@ void SettingsFile::setAside(const String& problem, const String& consequence) {
     if (::rename(path_.c_str(), aside.c_str()) != 0) {
         const int error = errno;
         keepsDamagedFile_ = true;
-        report_(damaged + u". It could not be moved aside (" + systemError(error) +
+        report_(damaged + u". It could not be moved aside (" + systemErrorText(error) +
                 u"), so it is left as it is and no settings will be saved over it; " + consequence +
                 u".");
         return;
@@ -169,7 +165,7 @@ bool SettingsFile::write(const Dictionary& settings) {
 
 bool SettingsFile::writeBytes(const Data& bytes, String& problem) const {
     if (!makeFolders(path_.parent_path())) {
-        problem = u"its folder could not be made (" + systemError(errno) + u")";
+        problem = u"its folder could not be made (" + systemErrorText(errno) + u")";
         return false;
     }
     // A warning still means the settings were written.

@@ -1,5 +1,8 @@
 #include "platform/base/URL.h"
 
+#include "platform/base/HexDigit.h"
+#include "platform/base/PosixPath.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <filesystem>
@@ -15,7 +18,7 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 bool isHexDigit(char c) {
-    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    return hexValue(c) >= 0;
 }
 bool isUnreserved(char c) {
     return isAlpha(c) || isDigit(c) || c == '-' || c == '.' || c == '_' || c == '~';
@@ -88,12 +91,6 @@ bool isIPLiteral(std::string_view text) {
         return true;
     in6_addr address{};
     return inet_pton(AF_INET6, std::string(text).c_str(), &address) == 1;
-}
-
-int hexValue(char c) {
-    if (isDigit(c))
-        return c - '0';
-    return (c | 0x20) - 'a' + 10;
 }
 
 // The escapes are known to be well-formed: the parser let them in.
@@ -234,8 +231,8 @@ std::optional<URL::Span> URL::parseAuthority(std::string_view text, Span authori
 }
 
 std::optional<URL> URL::fileURLWithPath(const String& path) {
-    auto bytes = toUtf8(path);
-    if (!bytes || bytes->empty() || bytes->find('\0') != std::string::npos)
+    auto bytes = posixPath(path);
+    if (!bytes)
         return std::nullopt;
     if (bytes->front() != '/') {
         auto directory = currentDirectory();

@@ -2,6 +2,8 @@
 
 #include "platform/base/FileDescriptor.h"
 #include "platform/base/FileIO.h"
+#include "platform/base/PosixPath.h"
+#include "platform/base/SystemError.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,7 +13,6 @@
 #include <limits>
 #include <memory>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace platform {
@@ -21,10 +22,6 @@ using Result = URLLoader::Result;
 
 Result failure(const URL& url, std::string_view why) {
     return {std::nullopt, toUtf8Lossy(url.absoluteString()) + ": " + std::string(why)};
-}
-
-std::string systemError(int error) {
-    return std::error_code(error, std::generic_category()).message();
 }
 
 bool equalsIgnoringCase(std::u16string_view text, std::u16string_view lowerCase) {
@@ -40,9 +37,7 @@ std::optional<std::string> localPath(const URL& url) {
     if (host && !equalsIgnoringCase(*host, u"localhost"))
         return std::nullopt;
     const auto path = url.path();
-    if (!path || path->empty() || path->find(u'\0') != String::npos)
-        return std::nullopt;
-    return toUtf8(*path);
+    return path ? posixPath(*path) : std::nullopt;
 }
 
 std::string tooLong(std::size_t limit) {
@@ -131,10 +126,10 @@ Result URLLoader::loadFile(const URL& url) const {
     // Non-blocking, so that a FIFO cannot hold the open; it is refused below.
     const FileDescriptor file(::open(path->c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (file.get() < 0)
-        return failure(url, systemError(errno));
+        return failure(url, toUtf8Lossy(systemErrorText(errno)));
     struct stat status {};
     if (::fstat(file.get(), &status) != 0)
-        return failure(url, systemError(errno));
+        return failure(url, toUtf8Lossy(systemErrorText(errno)));
     if (!S_ISREG(status.st_mode))
         return failure(url, "not a regular file");
     if (static_cast<std::uintmax_t>(status.st_size) > options_.maximumLength)
@@ -142,7 +137,8 @@ Result URLLoader::loadFile(const URL& url) const {
     Data bytes;
     bytes.reserve(static_cast<std::size_t>(status.st_size));
     if (const int error = readToEnd(file.get(), bytes, options_.maximumLength))
-        return failure(url, error == EFBIG ? tooLong(options_.maximumLength) : systemError(error));
+        return failure(url, error == EFBIG ? tooLong(options_.maximumLength)
+                                           : toUtf8Lossy(systemErrorText(error)));
     return {std::move(bytes), {}};
 }
 

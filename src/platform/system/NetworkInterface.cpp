@@ -1,9 +1,9 @@
 #include "platform/system/NetworkInterface.h"
 
+#include "platform/base/FileReader.h"
+
 #include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace platform {
@@ -16,12 +16,12 @@ bool isInterfaceName(std::string_view name) {
 }
 
 std::optional<std::string> readLine(const std::filesystem::path& path) {
-    std::ifstream file(path);
-    if (!file)
+    const auto name = fromUtf8(path.string());
+    String reason;
+    const auto bytes = name ? FileReader::readData(*name, reason) : std::nullopt;
+    if (!bytes)
         return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
-        return std::nullopt;
+    std::string text(bytesOf(*bytes));
     if (!text.empty() && text.back() == '\n')
         text.pop_back();
     return text;

@@ -1,19 +1,8 @@
 #include "platform/text/RTFAttachmentBuilder.h"
 
+#include "platform/base/HexDigit.h"
+
 namespace platform {
-namespace {
-
-int hexValue(char16_t digit) {
-    if (digit >= u'0' && digit <= u'9')
-        return digit - u'0';
-    if (digit >= u'a' && digit <= u'f')
-        return digit - u'a' + 10;
-    if (digit >= u'A' && digit <= u'F')
-        return digit - u'A' + 10;
-    return -1;
-}
-
-} // namespace
 
 void RTFAttachmentBuilder::begin(Kind kind) {
     *this = {};

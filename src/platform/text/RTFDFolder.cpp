@@ -1,10 +1,10 @@
 #include "platform/text/RTFDFolder.h"
 
 #include "platform/base/FileIO.h"
+#include "platform/base/SystemError.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 RTFDFolder::WriteResult failure(const std::string& what, int error) {
-    return {false, what + ": " + std::strerror(error)};
+    return {false, what + ": " + toUtf8Lossy(systemErrorText(error))};
 }
 
 std::optional<Data> readRegularFile(int folder, const char* name) {

@@ -1,5 +1,6 @@
 #include "platform/text/RTFParser.h"
 
+#include "platform/base/HexDigit.h"
 #include "platform/text/RTFCodePage.h"
 #include "platform/text/RTFFieldInstruction.h"
 
@@ -22,16 +23,6 @@ bool isLetter(char c) {
 }
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-int hexValue(char c) {
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 bool startsAsRTF(std::string_view input) {

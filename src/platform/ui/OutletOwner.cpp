@@ -2,13 +2,6 @@
 
 namespace platform {
 
-std::vector<String> OutletOwner::outletNames() const {
-    std::vector<String> names;
-    for (const auto& [name, slot] : outlets_)
-        names.push_back(name);
-    return names;
-}
-
 bool OutletOwner::setOutlet(const String& name, const std::shared_ptr<Object>& object) {
     const auto found = outlets_.find(name);
     return found != outlets_.end() && found->second.set(object);

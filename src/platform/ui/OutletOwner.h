@@ -6,7 +6,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <vector>
 
 namespace platform {
 
@@ -23,7 +22,6 @@ public:
     virtual ~OutletOwner() = default;
 
     [[nodiscard]] bool hasOutlet(const String& name) const { return outlets_.contains(name); }
-    [[nodiscard]] std::vector<String> outletNames() const;
 
     // False, with the slot left as it was, when there is no such outlet or the object is
     // not of the slot's type. None empties the slot.

@@ -1,6 +1,5 @@
 #include "platform/ui/ScriptedModalRunner.h"
 
-#include "platform/base/ProgrammingError.h"
 #include "platform/ui/Alert.h"
 
 namespace platform {
@@ -17,42 +16,30 @@ std::string describe(const Alert& alert) {
 } // namespace
 
 ScriptedModalRunner::ScriptedModalRunner(FailureReporter reportFailure)
-    : reportFailure_(std::move(reportFailure)) {
-    if (!reportFailure_)
-        reportFailure_ = [](const std::string& message) { programmingError(message); };
-}
+    : alerts_(std::move(reportFailure)) {}
 
 void ScriptedModalRunner::answerNextWith(const String& buttonTitle) {
-    script_.push_back([this, buttonTitle](Alert& alert) {
+    alerts_.add([this, buttonTitle](Alert& alert) {
         if (!alert.userPressButton(buttonTitle))
-            fail("the application-modal alert " + describe(alert) + " has no button \"" +
-                 toUtf8Lossy(buttonTitle) + "\"");
+            alerts_.fail("the application-modal alert " + describe(alert) + " has no button \"" +
+                         toUtf8Lossy(buttonTitle) + "\"");
     });
 }
 
-void ScriptedModalRunner::fail(const std::string& message) {
-    ++failures_;
-    reportFailure_(message);
-}
-
 void ScriptedModalRunner::answerNextWith(Chooser chooser) {
-    script_.push_back(std::move(chooser));
+    alerts_.add(std::move(chooser));
 }
 
 void ScriptedModalRunner::runModalForAlert(Alert& alert) {
-    if (auto shared = std::dynamic_pointer_cast<Alert>(alert.weak_from_this().lock()))
-        shown_.push_back(std::move(shared));
-    if (script_.empty()) {
-        fail("an unexpected application-modal alert appeared with no answer scripted: " +
-             describe(alert));
-        return;
-    }
-    const Chooser chooser = std::move(script_.front());
-    script_.pop_front();
-    const std::size_t failuresBefore = failures_;
-    chooser(alert);
-    if (alert.isShown() && failures_ == failuresBefore)
-        fail("the script did not answer the application-modal alert " + describe(alert));
+    alerts_.run(
+        alert,
+        [&alert] {
+            return "an unexpected application-modal alert appeared with no answer scripted: " +
+                   describe(alert);
+        },
+        [&alert] {
+            return "the script did not answer the application-modal alert " + describe(alert);
+        });
 }
 
 } // namespace platform

@@ -2,8 +2,8 @@
 
 #include "platform/base/String.h"
 #include "platform/ui/ModalRunner.h"
+#include "platform/ui/ModalScript.h"
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,19 +31,16 @@ public:
     void answerNextWith(const String& buttonTitle);
     void answerNextWith(Chooser chooser);
 
-    [[nodiscard]] std::size_t pendingAnswers() const { return script_.size(); }
+    [[nodiscard]] std::size_t pendingAnswers() const { return alerts_.pending(); }
     // Every alert run so far, in order, answered or not.
-    [[nodiscard]] const std::vector<std::shared_ptr<Alert>>& alertsShown() const { return shown_; }
+    [[nodiscard]] const std::vector<std::shared_ptr<Alert>>& alertsShown() const {
+        return alerts_.shown();
+    }
 
     void runModalForAlert(Alert& alert) override;
 
 private:
-    void fail(const std::string& message);
-
-    FailureReporter reportFailure_;
-    std::size_t failures_ = 0;
-    std::deque<Chooser> script_;
-    std::vector<std::shared_ptr<Alert>> shown_;
+    ModalScript<Alert> alerts_;
 };
 
 } // namespace platform

@@ -3,7 +3,6 @@
 #include "platform/ui/ModalPanelRunner.h"
 #include "platform/ui/ScriptedModalRunner.h"
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -31,21 +30,16 @@ public:
     void cancelNextPanel();
     void answerNextPanelWith(PanelChooser chooser);
 
-    [[nodiscard]] std::size_t pendingPanelAnswers() const { return panelScript_.size(); }
+    [[nodiscard]] std::size_t pendingPanelAnswers() const { return panels_.pending(); }
     // Every panel run so far, in order, answered or not.
     [[nodiscard]] const std::vector<std::shared_ptr<SavePanel>>& panelsShown() const {
-        return panelsShown_;
+        return panels_.shown();
     }
 
     void runModalForPanel(SavePanel& panel) override;
 
 private:
-    void failPanel(const std::string& message);
-
-    FailureReporter reportPanelFailure_;
-    std::size_t panelFailures_ = 0;
-    std::deque<PanelChooser> panelScript_;
-    std::vector<std::shared_ptr<SavePanel>> panelsShown_;
+    ModalScript<SavePanel> panels_;
 };
 
 } // namespace platform

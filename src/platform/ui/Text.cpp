@@ -1,5 +1,7 @@
 #include "platform/ui/Text.h"
 
+#include "platform/base/FileReader.h"
+#include "platform/base/PosixPath.h"
 #include "platform/text/RTFDPackage.h"
 #include "platform/text/RTFReader.h"
 #include "platform/text/RTFWriter.h"
@@ -11,8 +13,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -28,29 +28,30 @@ bool isLowSurrogate(char16_t c) {
 }
 
 std::optional<std::filesystem::path> fileSystemPath(const String& path) {
-    const auto bytes = toUtf8(path);
-    if (!bytes || bytes->empty() || bytes->find('\0') != std::string::npos)
+    const auto bytes = posixPath(path);
+    if (!bytes)
         return std::nullopt;
     return std::filesystem::path(*bytes);
 }
 
-std::optional<AttributedString> readRTFFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+std::optional<AttributedString> readRTFFile(const String& path) {
+    String reason;
+    const auto bytes = FileReader::readData(path, reason);
+    if (!bytes)
         return std::nullopt;
-    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-    if (file.bad())
-        return std::nullopt;
-    return RTFReader::read(bytes);
+    return RTFReader::read(bytesOf(*bytes));
 }
 
-std::optional<AttributedString> readRTFDOrRTF(const std::filesystem::path& path) {
+std::optional<AttributedString> readRTFDOrRTF(const String& path) {
+    const auto location = fileSystemPath(path);
+    if (!location)
+        return std::nullopt;
     std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        const auto package = RTFDPackage::readFromFolder(path);
+    if (std::filesystem::is_directory(*location, error)) {
+        const auto package = RTFDPackage::readFromFolder(*location);
         return package ? package->attributedString() : std::nullopt;
     }
-    if (std::filesystem::is_regular_file(path, error))
+    if (std::filesystem::is_regular_file(*location, error))
         return readRTFFile(path);
     return std::nullopt;
 }
@@ -226,8 +227,7 @@ Data Text::RTFDFromRange(Range range) const {
 }
 
 bool Text::readRTFDFromFile(const String& path) {
-    const auto location = fileSystemPath(path);
-    auto text = location ? readRTFDOrRTF(*location) : std::nullopt;
+    auto text = readRTFDOrRTF(path);
     if (!text)
         return false;
     storage_->setAttributedString(std::move(*text));
