@@ -1,5 +1,7 @@
 #include "gui/QtRunLoop.h"
 
+#include "platform/base/ProgrammingError.h"
+
 #include <QMetaObject>
 #include <algorithm>
 #include <chrono>
@@ -13,13 +15,27 @@ constexpr double longestWaitMilliseconds = 3'600'000;
 
 } // namespace
 
-QtRunLoop::QtRunLoop() {
+QtRunLoop::QtRunLoop(Clock clock) : manualClock_(clock == Clock::Manual) {
     wakeUp_.setSingleShot(true);
     wakeUp_.setTimerType(Qt::PreciseTimer);
     connect(&wakeUp_, &QTimer::timeout, this, [this] { fireDueTimer(); });
 }
 
 QtRunLoop::~QtRunLoop() = default;
+
+void QtRunLoop::advance(double seconds) {
+    if (!manualClock_)
+        platform::programmingError("QtRunLoop::advance was called on the steady clock");
+    if (!(seconds >= 0))
+        platform::programmingError("QtRunLoop::advance was asked to move the clock backwards");
+    const double until = manualNow_ + seconds;
+    for (auto date = timers_.nextFireDate(); date && *date <= until;
+         date = timers_.nextFireDate()) {
+        manualNow_ = *date;
+        timers_.fireEarliest(manualNow_);
+    }
+    manualNow_ = until;
+}
 
 void QtRunLoop::post(Block block) {
     {
@@ -62,9 +78,10 @@ void QtRunLoop::fireDueTimer() {
         armTimer();
 }
 
+// A manual clock moves only in advance, which fires the timers itself.
 void QtRunLoop::armTimer() {
     const auto date = timers_.nextFireDate();
-    if (!date) {
+    if (!date || manualClock_) {
         wakeUp_.stop();
         return;
     }
@@ -74,6 +91,8 @@ void QtRunLoop::armTimer() {
 }
 
 double QtRunLoop::now() const {
+    if (manualClock_)
+        return manualNow_;
     using Seconds = std::chrono::duration<double>;
     return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
