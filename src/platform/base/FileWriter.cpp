@@ -51,7 +51,10 @@ std::string nameOf(const std::string& path) {
 
 // Every temporary name of the file's saves starts so; a suffix of digits follows.
 std::string temporaryPrefix(const std::string& name) {
-    return "." + name.substr(0, nameLimit) + ".saving-";
+    // Appended rather than "." + name: GCC 12 misreads that concatenation (-Wrestrict).
+    std::string prefix = ".";
+    prefix.append(name, 0, nameLimit).append(".saving-");
+    return prefix;
 }
 
 std::string uniqueSuffix() {
