@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QMetaObject>
 #include <QPointer>
 #include <memory>
 
@@ -42,10 +43,24 @@ void QtModalRunner::run(QDialog* dialog, platform::Object& shown,
     const auto answered =
         shown.addObserver(answeredKey, [&loop](const platform::Value&) { loop.quit(); });
     dialog->show();
+    tellShown(dialog);
     if (isShown())
         loop.exec(QEventLoop::DialogExec);
     dialog_ = outer;
     SheetBinding::finish(guarded);
+}
+
+// Queued, so that the handler runs inside the nested loop, as the user's answer would.
+void QtModalRunner::tellShown(QDialog* dialog) {
+    if (!shownHandler_)
+        return;
+    QMetaObject::invokeMethod(
+        dialog,
+        [this, dialog] {
+            if (dialog_ == dialog)
+                shownHandler_(*dialog);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace gui

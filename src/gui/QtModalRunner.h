@@ -19,6 +19,12 @@ namespace gui {
 // which aborts the session). Posted blocks and timers go on running inside it.
 class QtModalRunner : public platform::ModalRunner, public platform::ModalPanelRunner {
 public:
+    using ShownHandler = std::function<void(QDialog& dialog)>;
+
+    // Told of each dialog once its nested loop runs, where the user first meets it: tests
+    // answer the dialog from here as the user would.
+    void setShownHandler(ShownHandler handler) { shownHandler_ = std::move(handler); }
+
     void runModalForAlert(platform::Alert& alert) override;
     void runModalForPanel(platform::SavePanel& panel) override;
 
@@ -29,8 +35,10 @@ private:
     // Shows the dialog and runs until the key of the shown object tells of the answer.
     void run(QDialog* dialog, platform::Object& shown, const platform::String& answeredKey,
              const std::function<bool()>& isShown);
+    void tellShown(QDialog* dialog);
 
     QDialog* dialog_ = nullptr;
+    ShownHandler shownHandler_;
 };
 
 } // namespace gui

@@ -1,6 +1,7 @@
 #include "gui/QtRunLoop.h"
 
 #include "platform/base/MonotonicSeconds.h"
+#include "platform/base/ProgrammingError.h"
 
 #include <QMetaObject>
 #include <algorithm>
@@ -14,13 +15,27 @@ constexpr double longestWaitMilliseconds = 3'600'000;
 
 } // namespace
 
-QtRunLoop::QtRunLoop() {
+QtRunLoop::QtRunLoop(Clock clock) : manualClock_(clock == Clock::Manual) {
     wakeUp_.setSingleShot(true);
     wakeUp_.setTimerType(Qt::PreciseTimer);
     connect(&wakeUp_, &QTimer::timeout, this, [this] { fireDueTimer(); });
 }
 
 QtRunLoop::~QtRunLoop() = default;
+
+void QtRunLoop::advance(double seconds) {
+    if (!manualClock_)
+        platform::programmingError("QtRunLoop::advance was called on the steady clock");
+    if (!(seconds >= 0))
+        platform::programmingError("QtRunLoop::advance was asked to move the clock backwards");
+    const double until = manualNow_ + seconds;
+    for (auto date = timers_.nextFireDate(); date && *date <= until;
+         date = timers_.nextFireDate()) {
+        manualNow_ = *date;
+        timers_.fireEarliest(manualNow_);
+    }
+    manualNow_ = until;
+}
 
 void QtRunLoop::post(Block block) {
     RunLoop::post(std::move(block));
@@ -53,9 +68,10 @@ void QtRunLoop::fireDueTimer() {
         armTimer();
 }
 
+// A manual clock moves only in advance, which fires the timers itself.
 void QtRunLoop::armTimer() {
     const auto date = timers_.nextFireDate();
-    if (!date) {
+    if (!date || manualClock_) {
         wakeUp_.stop();
         return;
     }
@@ -65,6 +81,8 @@ void QtRunLoop::armTimer() {
 }
 
 double QtRunLoop::now() const {
+    if (manualClock_)
+        return manualNow_;
     return platform::monotonicSeconds();
 }
 

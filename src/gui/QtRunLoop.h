@@ -10,11 +10,19 @@ namespace gui {
 
 // The main run loop driven by Qt's event loop, nested loops included: each posted block is
 // one queued call on the thread that made the loop, and the timers share one QTimer set to
-// the earliest fire date. Its clock is the steady clock.
+// the earliest fire date. Its clock is the steady clock, or for tests a manual one that
+// stands still until advanced.
 class QtRunLoop final : public QObject, public platform::RunLoop {
 public:
-    QtRunLoop();
+    enum class Clock { Steady, Manual };
+
+    explicit QtRunLoop(Clock clock = Clock::Steady);
     ~QtRunLoop() override;
+
+    // Manual clock only. Moves it by `seconds` (not negative), firing every timer due in the
+    // span in fire-date order, with the clock at its fire date. What they post runs as the
+    // event loop next runs.
+    void advance(double seconds);
 
     void post(Block block) override;
     void addTimer(std::shared_ptr<platform::Timer> timer) override;
@@ -28,6 +36,8 @@ private:
 
     platform::TimerQueue timers_;
     QTimer wakeUp_;
+    const bool manualClock_;
+    double manualNow_ = 0;
 };
 
 } // namespace gui

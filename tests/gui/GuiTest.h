@@ -34,7 +34,8 @@ inline bool waitUntil(const std::function<bool()>& condition) {
     return true;
 }
 
-// A model application rendered on the Qt event loop, which also drives the main run loop.
+// A model application rendered on the Qt event loop, which also drives the main run loop
+// (on a manual clock).
 class GuiTest : public testing::Test {
 protected:
     GuiTest() { platform::Application::setSharedApplication(app); }
@@ -67,7 +68,8 @@ protected:
         return binding ? qobject_cast<Widget*>(binding->focusWidget()) : nullptr;
     }
 
-    gui::QtRunLoop loop;
+    // Timers fire only when the test advances the clock.
+    gui::QtRunLoop loop{gui::QtRunLoop::Clock::Manual};
     platform::ScopedMainRunLoop installed{loop};
     std::shared_ptr<platform::Application> app = std::make_shared<platform::Application>();
     std::unique_ptr<gui::ApplicationRenderer> renderer =

@@ -4,12 +4,13 @@
 #include "gui/QtModalRunner.h"
 #include "gui/QtString.h"
 #include "gui/SheetBinding.h"
-#include "platform/base/Timer.h"
 #include "platform/ui/OpenPanel.h"
 #include "platform/ui/SavePanel.h"
 
 #include <QFile>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 using namespace platform;
@@ -63,17 +64,27 @@ TEST_F(PanelDialogTest, AModalOpenPanelRunsUntilTheUserChoosesWhatItTakes) {
     panel->setDirectoryURL(URL::fileURLWithPath(gui::fromQString(folder.path())));
     bool wasOpenDialog = false;
     bool refusedOtherType = false;
-    const auto choose = Timer::scheduledTimerWithTimeInterval(0.05, false, [&](Timer&) {
-        auto* dialog = dynamic_cast<gui::PanelDialog*>(renderer->modalRunner().dialog());
+    renderer->modalRunner().setShownHandler([&](QDialog& shown) {
+        // Should the choice not come, the nested loop is ended and the panel answers -1001.
+        const auto unanswered = qScopeGuard([&] {
+            if (panel->isShown())
+                QCoreApplication::exit(1);
+        });
+        auto* dialog = dynamic_cast<gui::PanelDialog*>(&shown);
         ASSERT_NE(dialog, nullptr);
         wasOpenDialog = dialog->acceptMode() == QFileDialog::AcceptOpen &&
                         dialog->windowModality() == Qt::ApplicationModal;
-        // The dialog shows every file; the panel takes only the allowed type.
+        // The user sees the folder's listing, which Qt reads on a thread of its own, before
+        // typing: a listing that arrives meanwhile changes what the name field holds.
+        auto* listing = dialog->findChild<QFileSystemModel*>();
+        ASSERT_NE(listing, nullptr);
+        ASSERT_TRUE(
+            waitUntil([&] { return listing->rowCount(listing->index(folder.path())) == 1; }));
+        // The dialog takes any name typed; the panel takes only the allowed type.
         enterName(*dialog, "other.txt");
         refusedOtherType = panel->isShown() && dialog->isVisible();
         enterName(*dialog, "Notes.sealscribe");
     });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
 
     EXPECT_EQ(panel->runModal(), ModalResponseOK);
     EXPECT_TRUE(wasOpenDialog);

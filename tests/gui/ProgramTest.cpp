@@ -142,7 +142,7 @@ protected:
     QTemporaryDir folder;
     char name[11] = "sealscribe";
     char* arguments[2] = {name, nullptr};
-    gui::QtRunLoop loop;
+    gui::QtRunLoop loop{gui::QtRunLoop::Clock::Manual};
     platform::ScopedMainRunLoop installed{loop};
     ApplicationMain program{nullptr};
     std::unique_ptr<gui::ApplicationRenderer> renderer;

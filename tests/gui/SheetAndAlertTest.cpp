@@ -2,13 +2,13 @@
 #include "gui/AlertDialog.h"
 #include "gui/QtModalRunner.h"
 #include "gui/SheetBinding.h"
-#include "platform/base/Timer.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/TextField.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 using namespace platform;
 
@@ -88,16 +88,19 @@ TEST_F(SheetAndAlertTest, AnApplicationModalAlertRunsANestedLoopUntilAnswered) {
     alert->addButtonWithTitle(u"OK");
     alert->addButtonWithTitle(u"Try Again");
     bool wasApplicationModal = false;
-    // A timer of the main run loop fires inside the nested loop, where the user answers.
-    const auto answer = Timer::scheduledTimerWithTimeInterval(0.05, false, [&](Timer&) {
-        auto* dialog = dynamic_cast<gui::AlertDialog*>(renderer->modalRunner().dialog());
+    // The user answers once the dialog is up, inside the nested loop.
+    renderer->modalRunner().setShownHandler([&](QDialog& shown) {
+        // Should the answer not come, the nested loop is ended and the alert answers -1001.
+        const auto unanswered = qScopeGuard([&] {
+            if (alert->isShown())
+                QCoreApplication::exit(1);
+        });
+        auto* dialog = dynamic_cast<gui::AlertDialog*>(&shown);
         ASSERT_NE(dialog, nullptr);
         wasApplicationModal =
             dialog->isVisible() && dialog->windowModality() == Qt::ApplicationModal;
         QTest::mouseClick(dialog->buttons()[1], Qt::LeftButton);
     });
-    // Should the answer never come, the nested loop is ended and the alert answers -1001.
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
 
     EXPECT_EQ(alert->runModal(), AlertSecondButtonReturn);
     EXPECT_TRUE(wasApplicationModal);

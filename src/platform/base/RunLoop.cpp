@@ -25,6 +25,10 @@ RunLoop& RunLoop::mainRunLoop() {
     return *loop;
 }
 
+bool RunLoop::hasMainRunLoop() {
+    return installedMainRunLoop.load(std::memory_order_acquire) != nullptr;
+}
+
 void RunLoop::install(RunLoop& loop) {
     RunLoop* expected = nullptr;
     if (!installedMainRunLoop.compare_exchange_strong(expected, &loop, std::memory_order_acq_rel))

@@ -23,6 +23,8 @@ public:
 
     // The installed main run loop; ends the program when none is installed.
     [[nodiscard]] static RunLoop& mainRunLoop();
+    // Whether one is installed: before the program's loop starts and after it ends, none is.
+    [[nodiscard]] static bool hasMainRunLoop();
 
     // Any thread. The block runs on the main thread after the current event, after every
     // block posted before it. Queued in postedBlocks() for the driver to run.

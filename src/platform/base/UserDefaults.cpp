@@ -1,7 +1,10 @@
 #include "platform/base/UserDefaults.h"
 
 #include "platform/base/NumberText.h"
+#include "platform/base/RunLoop.h"
 #include "platform/base/SettingsCoding.h"
+#include "platform/base/SettingsWriter.h"
+#include "platform/base/Timer.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -43,17 +46,21 @@ void UserDefaults::logMessage(const String& message) {
 
 UserDefaults::UserDefaults(const fs::path& folder, MessageSink sink,
                            std::chrono::milliseconds writeDelay)
-    : report_(std::move(sink)), file_(folder / settingsFileName, report_),
-      userValues_(file_.load()), writer_(writeDelay, [this] { (void)writeChanges(); }) {
-    if (file_.needsRewrite()) {
+    : report_(std::move(sink)),
+      writer_(std::make_shared<SettingsWriter>(SettingsFile(folder / settingsFileName, report_))),
+      writeDelay_(writeDelay), userValues_(writer_->file().load()) {
+    if (writer_->file().needsRewrite()) {
         ++changeCount_;
-        writer_.request();
+        scheduleWrite();
     }
 }
 
+// A delayed write still queued is dropped: this last one writes what it would have.
 UserDefaults::~UserDefaults() {
-    writer_.stop();
+    if (writeTimer_)
+        writeTimer_->invalidate();
     (void)writeChanges();
+    writer_->close();
 }
 
 void UserDefaults::registerDefaults(const Dictionary& defaults) {
@@ -139,7 +146,7 @@ void UserDefaults::setObject(const Value& value, const String& key) {
         userValues_[key] = value;
         ++changeCount_;
     }
-    writer_.request();
+    scheduleWrite();
     keyDidChange(key);
 }
 
@@ -162,7 +169,7 @@ void UserDefaults::removeObjectForKey(const String& key) {
             return;
         ++changeCount_;
     }
-    writer_.request();
+    scheduleWrite();
     keyDidChange(key);
 }
 
@@ -170,21 +177,35 @@ bool UserDefaults::synchronize() {
     return writeChanges();
 }
 
-bool UserDefaults::writeChanges() {
-    std::lock_guard writing(writeMutex_);
-    Dictionary snapshot;
-    std::uint64_t count = 0;
-    {
-        std::lock_guard lock(mutex_);
-        if (changeCount_ == writtenCount_)
-            return true;
-        snapshot = userValues_;
-        count = changeCount_;
+// The first change of a burst schedules the write; the others find it pending. A timer of a
+// loop that has ended is no longer valid, so the next loop gets one of its own.
+void UserDefaults::scheduleWrite() {
+    if (!RunLoop::hasMainRunLoop()) {
+        (void)writeChanges();
+        return;
     }
-    if (!file_.write(snapshot))
-        return false;
-    writtenCount_ = count;
-    return true;
+    if (writeTimer_ && writeTimer_->isValid())
+        return;
+    const double delay = std::chrono::duration<double>(writeDelay_).count();
+    writeTimer_ = Timer::scheduledTimerWithTimeInterval(delay, false,
+                                                        [this](Timer&) { writeInBackground(); });
+}
+
+// The snapshot is taken here, on the main thread; only the file's work is handed over.
+void UserDefaults::writeInBackground() {
+    writes_.addOperationWithBlock([writer = writer_, taken = snapshot()] {
+        (void)writer->write(taken.settings, taken.changeCount);
+    });
+}
+
+bool UserDefaults::writeChanges() {
+    const Snapshot taken = snapshot();
+    return writer_->write(taken.settings, taken.changeCount);
+}
+
+UserDefaults::Snapshot UserDefaults::snapshot() const {
+    std::lock_guard lock(mutex_);
+    return {userValues_, changeCount_};
 }
 
 Value UserDefaults::valueForKey(const String& key) const {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/base/CoalescedTask.h"
 #include "platform/base/Object.h"
+#include "platform/base/OperationQueue.h"
 #include "platform/base/SettingsFile.h"
 
 #include <chrono>
@@ -13,14 +13,20 @@
 
 namespace platform {
 
+class SettingsWriter;
+class Timer;
+
 // The settings store. A value the user set wins over the registered default of its key;
 // registered defaults live in memory only and are made again at every launch. The user's
 // values are kept in "Settings.plist" in the store's folder: written on synchronize, a
 // short delay after a change (a burst of changes costs one write), and when the store ends.
+// The delay is a timer of the main run loop, and the write it starts runs on a background
+// queue. With no main run loop installed (before the program's loop starts or after it
+// ends) a change is written at once, since no timer would ever fire.
 //
 // Key-value coding reads and writes the settings by key, and observers of a key are told
-// of every change of its value. The store is used from the main thread; only its writes
-// run on a thread of their own.
+// of every change of its value. The store is used from the main thread; only its delayed
+// writes run on another.
 class UserDefaults : public Object {
 public:
     using MessageSink = SettingsFile::MessageSink;
@@ -38,7 +44,7 @@ public:
     static void logMessage(const String& message);
 
     // Reads the settings of the folder now. The sink hears of damaged files and failed
-    // writes; it may be called from the store's writer thread.
+    // writes; it may be called from the store's background queue.
     explicit UserDefaults(const std::filesystem::path& folder, MessageSink sink = logMessage,
                           std::chrono::milliseconds writeDelay = defaultWriteDelay);
     ~UserDefaults() override;
@@ -76,19 +82,28 @@ public:
     [[nodiscard]] Observation addChangeObserver(ChangeObserver observer);
 
 private:
+    struct Snapshot {
+        Dictionary settings;
+        std::uint64_t changeCount = 0;
+    };
+
     void keyDidChange(const String& key);
+    [[nodiscard]] Snapshot snapshot() const;
+    void scheduleWrite();
+    void writeInBackground();
     [[nodiscard]] bool writeChanges();
 
     MessageSink report_;
-    SettingsFile file_;
+    // Shared with the writes queued in the background, which may outlive the store.
+    std::shared_ptr<SettingsWriter> writer_;
+    std::chrono::milliseconds writeDelay_;
     mutable std::mutex mutex_; // guards the dictionaries and the change count
     Dictionary registered_;
     Dictionary userValues_;
     std::uint64_t changeCount_ = 0;
-    std::mutex writeMutex_; // orders the writes and guards writtenCount_
-    std::uint64_t writtenCount_ = 0;
     std::vector<std::weak_ptr<ChangeObserver>> changeObservers_;
-    CoalescedTask writer_;
+    std::shared_ptr<Timer> writeTimer_;
+    OperationQueue writes_;
 };
 
 } // namespace platform

@@ -143,8 +143,11 @@ TEST(PropertyList, DatesAreExactInBinaryAndWholeSecondsInXml) {
 
 TEST(PropertyList, WhatHasNoPropertyListFormFailsWithAReason) {
     Value deep = Array{};
-    for (int i = 0; i < 600; ++i)
-        deep = Array{deep};
+    for (int i = 0; i < 600; ++i) {
+        Array outer;
+        outer.push_back(std::move(deep));
+        deep = std::move(outer);
+    }
     const struct {
         const char* name;
         Value value;

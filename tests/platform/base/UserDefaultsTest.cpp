@@ -1,6 +1,8 @@
 #include "platform/base/UserDefaults.h"
 
+#include "platform/base/ManualRunLoop.h"
 #include "platform/base/PropertyList.h"
+#include "platform/base/ScopedMainRunLoop.h"
 #include "support/Files.h"
 #include "support/ScratchFolder.h"
 
@@ -14,7 +16,6 @@
 #include <limits>
 #include <mutex>
 #include <sys/resource.h>
-#include <thread>
 
 using namespace platform;
 using testsupport::readFile;
@@ -24,7 +25,7 @@ namespace {
 
 constexpr std::chrono::hours neverByItself{24};
 
-// Collects the store's messages; the store may report from its writer thread.
+// Collects the store's messages; the store may report from its background queue.
 class Messages {
 public:
     UserDefaults::MessageSink sink() {
@@ -53,6 +54,8 @@ protected:
     testsupport::ScratchFolder scratch_;
     const fs::path& folder = scratch_.path();
     Messages messages;
+    platform::ManualRunLoop loop;
+    platform::ScopedMainRunLoop installed{loop};
 };
 
 const Dictionary registered{
@@ -312,19 +315,34 @@ TEST_F(UserDefaultsTest, WritesOnSynchronizeAndAtTheEndRatherThanPerChange) {
     EXPECT_EQ(makeStore()->integerForKey(u"counter"), 5) << "written when the store ended";
 }
 
-TEST_F(UserDefaultsTest, WritesByItselfSoonAfterAChange) {
-    auto store = makeStore(std::chrono::milliseconds(1));
-    // Changes go on while the writer writes.
-    for (int i = 0; i <= 200; ++i)
-        store->setInteger(i, u"counter");
-    // Waits for the write, however slow the machine; nothing here measures speed.
-    auto written = [&] {
-        return fs::exists(settingsPath()) && makeStore()->integerForKey(u"counter") == 200;
+TEST_F(UserDefaultsTest, WritesByItselfTheDelayAfterTheFirstChangeOfABurst) {
+    auto store = makeStore(std::chrono::milliseconds(1000));
+    auto written = [&](std::int64_t counter) {
+        return fs::exists(settingsPath()) && makeStore()->integerForKey(u"counter") == counter;
     };
-    for (int i = 0; i < 3000 && !written(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_TRUE(written());
+    store->setInteger(0, u"counter");
+    loop.advance(0.5);
+    for (int i = 1; i <= 200; ++i)
+        store->setInteger(i, u"counter");
+    loop.advance(0.25);
+    EXPECT_FALSE(fs::exists(settingsPath()));
+    loop.advance(0.25);
+    EXPECT_TRUE(written(200)) << "the write takes the changes made meanwhile";
+
+    store->setInteger(201, u"counter");
+    loop.advance(0.75);
+    EXPECT_TRUE(written(200));
+    loop.advance(0.25);
+    EXPECT_TRUE(written(201));
     EXPECT_TRUE(messages.all().empty());
+}
+
+TEST(UserDefaultsWithoutARunLoop, WritesEachChangeAtOnce) {
+    const testsupport::ScratchFolder scratch;
+    const auto ignore = [](const String&) {};
+    UserDefaults store(scratch.path(), ignore, std::chrono::milliseconds(1000));
+    store.setInteger(7, u"counter");
+    EXPECT_EQ(UserDefaults(scratch.path(), ignore).integerForKey(u"counter"), 7);
 }
 
 TEST_F(UserDefaultsTest, AFailedWriteLeavesTheOldFileAndIsReported) {
