@@ -1,17 +1,16 @@
 #pragma once
 
-#include "platform/base/String.h"
+#include "platform/base/Error.h"
 
 #include <optional>
 
 namespace platform {
 
-// What became of a write, each part for a person to read. An error: the file was not
-// replaced and is as it was. A warning: the file holds the new data, but something after
-// the replacement went wrong.
-struct [[nodiscard]] FileWriteResult {
-    std::optional<String> error;
-    std::optional<String> warning;
+// A write that replaced the file. The warning, for a person: the file holds the new data,
+// but something after the replacement went wrong, so that the change may not survive a
+// crash.
+struct FileWriteOutcome {
+    std::optional<Error> warning;
 };
 
 } // namespace platform
