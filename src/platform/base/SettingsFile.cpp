@@ -24,8 +24,13 @@ String fromBytes(const std::string& bytes) {
     return decodeString(bytes, StringEncoding::ISOLatin1).value_or(String());
 }
 
+// Appended rather than concatenated: GCC 12 misreads u"literal" + string at -O2
+// (-Wrestrict).
 String quoted(const fs::path& path) {
-    return u"\u201C" + fromBytes(path.string()) + u"\u201D";
+    String text(1, u'\u201C');
+    text += fromBytes(path.string());
+    text += u'\u201D';
+    return text;
 }
 
 std::string utcStamp() {
