@@ -80,9 +80,8 @@ void BM_Save(benchmark::State& state) {
     const auto document = unlockedDocument(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         bool saved = false;
-        document->saveToURL(
-            fixture.url, u"sealscribe", platform::SaveOperationType::SaveAs,
-            [&saved](const std::optional<platform::String>& error) { saved = !error; });
+        document->saveToURL(fixture.url, u"sealscribe", platform::SaveOperationType::SaveAs,
+                            [&saved](const platform::Result<>& done) { saved = done.has_value(); });
         if (!saved)
             state.SkipWithError("the save failed");
     }

@@ -8,11 +8,10 @@
 // that the archiver can write again.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const platform::Data data(bytes, bytes + size);
-    std::string reason;
-    const platform::Value value = platform::KeyedUnarchiver::unarchiveObjectWithData(data, reason);
-    if (!reason.empty() || value.isNone())
+    const auto value = platform::KeyedUnarchiver::unarchive(data);
+    if (!value || value->isNone())
         return 0;
-    const auto again = platform::KeyedArchiver::archivedDataWithRootObject(value, reason);
+    const auto again = platform::KeyedArchiver::archive(*value);
     if (!again)
         std::abort();
     (void)platform::KeyedUnarchiver::unarchiveObjectWithData(*again);

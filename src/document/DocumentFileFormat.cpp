@@ -60,11 +60,12 @@ Dictionary dictionaryOf(const DocumentFileFormat::Contents& contents) {
 }
 
 std::optional<Data> archived(const Value& root, std::optional<String>& error) {
-    std::string reason;
-    auto data = platform::KeyedArchiver::archivedDataWithRootObject(root, reason);
-    if (!data)
-        error = u"The document could not be archived: " + platform::fromUtf8(reason).value_or(u"");
-    return data;
+    auto data = platform::KeyedArchiver::archive(root);
+    if (!data) {
+        error = u"The document could not be archived: " + data.error().message;
+        return std::nullopt;
+    }
+    return *std::move(data);
 }
 
 Rect frameOf(const Dictionary& dictionary) {
@@ -100,8 +101,7 @@ std::optional<Data> DocumentFileFormat::write(const Contents& contents,
 }
 
 std::optional<DocumentFileFormat::Read> DocumentFileFormat::read(const Data& data) {
-    std::string reason;
-    const Value root = platform::KeyedUnarchiver::unarchiveObjectWithData(data, reason);
+    const Value root = platform::KeyedUnarchiver::unarchiveObjectWithData(data);
     const Dictionary* dictionary = root.dictionary();
     if (!dictionary)
         return std::nullopt;

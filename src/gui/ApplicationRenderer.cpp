@@ -2,8 +2,10 @@
 
 #include "gui/ClipboardBridge.h"
 #include "gui/PrintPresenter.h"
+#include "gui/QtDesktopServices.h"
 #include "gui/QtModalRunner.h"
 #include "gui/WindowWidget.h"
+#include "platform/system/Workspace.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Pasteboard.h"
 #include "platform/ui/Window.h"
@@ -16,12 +18,14 @@
 namespace gui {
 
 ApplicationRenderer::ApplicationRenderer(std::shared_ptr<platform::Application> application)
-    : application_(std::move(application)), modalRunner_(std::make_shared<QtModalRunner>()) {
+    : application_(std::move(application)), modalRunner_(std::make_shared<QtModalRunner>()),
+      workspace_(std::make_shared<platform::Workspace>(std::make_shared<QtDesktopServices>())) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         application_->setMainScreen(
             ScreenMapping::modelScreen(screen->geometry(), screen->availableGeometry()));
     application_->setModalRunner(modalRunner_);
     PrintPresenter::install();
+    platform::Workspace::setSharedWorkspace(workspace_);
     new ClipboardBridge(platform::Pasteboard::generalPasteboard(), this);
     auto* qtApplication = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     connect(qtApplication, &QGuiApplication::applicationStateChanged, this,
@@ -41,6 +45,8 @@ ApplicationRenderer::~ApplicationRenderer() {
         delete rendered.widget.data();
     rendered_.clear();
     PrintPresenter::uninstall();
+    if (platform::Workspace::sharedWorkspace() == workspace_)
+        platform::Workspace::setSharedWorkspace(nullptr);
     if (application_->modalRunner() == modalRunner_)
         application_->setModalRunner(nullptr);
 }

@@ -233,9 +233,9 @@ TEST_F(FileFormat, ADocumentNeverUnlockedIsWrittenBackAsRead) {
         unlock(document, u"not the password");
         answerAlert(document->myWindow(), u"Wrong Password", u"OK");
         bool written = false;
-        document->saveToURL(urlOf("written.sealscribe"), u"sealscribe",
-                            platform::SaveOperationType::SaveAs,
-                            [&written](const std::optional<String>& error) { written = !error; });
+        document->saveToURL(
+            urlOf("written.sealscribe"), u"sealscribe", platform::SaveOperationType::SaveAs,
+            [&written](const platform::Result<>& saved) { written = saved.has_value(); });
         loop.runUntilIdle();
         ASSERT_TRUE(written);
         EXPECT_EQ(dictionaryOf(readFile(folder / "written.sealscribe")), original);

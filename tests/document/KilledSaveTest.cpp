@@ -111,7 +111,7 @@ TEST_F(KilledSave, LeavesTheOldOrTheNewFileAndNothingAfterTheNextSave) {
     bool saved = false;
     document->saveToURL(urlOf("notes.sealscribe"), u"sealscribe",
                         platform::SaveOperationType::SaveAs,
-                        [&saved](const std::optional<String>& error) { saved = !error; });
+                        [&saved](const platform::Result<>& done) { saved = done.has_value(); });
     ASSERT_TRUE(saved);
     const auto oldFile = readFile(folder / "notes.sealscribe");
     document->setMyTextViewData(newBody);

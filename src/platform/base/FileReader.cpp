@@ -3,7 +3,6 @@
 #include "platform/base/FileDescriptor.h"
 #include "platform/base/FileIO.h"
 #include "platform/base/PosixPath.h"
-#include "platform/base/SystemError.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -12,29 +11,21 @@
 
 namespace platform {
 
-std::optional<Data> FileReader::readData(const String& path, String& reason) {
+Result<Data> FileReader::readData(const String& path) {
     const auto bytes = posixPath(path);
-    if (!bytes) {
-        reason = unusablePathReason;
-        return std::nullopt;
-    }
+    if (!bytes)
+        return failure(unusablePathReason);
     FileDescriptor file(::open(bytes->c_str(), O_RDONLY | O_CLOEXEC));
     struct stat status {};
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
-        reason = systemErrorText(errno);
-        return std::nullopt;
-    }
-    if (S_ISDIR(status.st_mode)) {
-        reason = systemErrorText(EISDIR);
-        return std::nullopt;
-    }
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0)
+        return failure(Error::fromErrno(errno));
+    if (S_ISDIR(status.st_mode))
+        return failure(Error::fromErrno(EISDIR));
     Data data;
     if (S_ISREG(status.st_mode))
         data.reserve(static_cast<std::size_t>(status.st_size));
-    if (const int error = readToEnd(file.get(), data)) {
-        reason = systemErrorText(error);
-        return std::nullopt;
-    }
+    if (auto read = readToEnd(file.get(), data); !read)
+        return failure(std::move(read.error()));
     return data;
 }
 

@@ -3,7 +3,6 @@
 #include "platform/base/FileDescriptor.h"
 #include "platform/base/FileIO.h"
 #include "platform/base/PosixPath.h"
-#include "platform/base/SystemError.h"
 
 #include <cerrno>
 #include <climits>
@@ -31,7 +30,7 @@ constexpr std::size_t suffixLength = 6;
 // Earlier versions wrote a 32-bit number in decimal; their leftovers go too.
 constexpr std::size_t decimalSuffixLimit = 10;
 
-using Fill = std::function<std::optional<String>(int fd)>;
+using Fill = std::function<Result<>(int fd)>;
 
 // The file a path names, through a symbolic link; the path itself when it names none.
 std::string resolvedTarget(const std::string& path) {
@@ -146,45 +145,45 @@ int openUnnamed(int folder) {
 }
 
 // Closes the file, which was given `name`; the name goes again on failure.
-std::optional<String> closeNamed(FileDescriptor& file, int folder, const std::string& name) {
+Result<> closeNamed(FileDescriptor& file, int folder, const std::string& name) {
     if (file.close() == 0)
-        return std::nullopt;
+        return {};
     const int error = errno;
     (void)::unlinkat(folder, name.c_str(), 0);
-    return systemErrorText(error);
+    return failure(Error::fromErrno(error));
 }
 
 // Where the file system has no unnamed files, a named one, removed on failure.
-std::optional<String> writeNamedTemporary(int folder, const std::string& prefix, const Fill& fill,
-                                          std::string& name) {
+Result<> writeNamedTemporary(int folder, const std::string& prefix, const Fill& fill,
+                             std::string& name) {
     int fd = -1;
     if (const int error = withUniqueName(prefix, name, [&](const std::string& candidate) {
             fd = ::openat(folder, candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             return fd < 0 ? errno : 0;
         }))
-        return systemErrorText(error);
+        return failure(Error::fromErrno(error));
     FileDescriptor file(fd);
-    if (auto error = fill(file.get())) {
+    if (auto filled = fill(file.get()); !filled) {
         (void)::unlinkat(folder, name.c_str(), 0);
-        return error;
+        return filled;
     }
     return closeNamed(file, folder, name);
 }
 
 // Fills a new file of the folder and names it with the prefix and a unique suffix, in
 // `name`. On failure nothing is left.
-std::optional<String> writeTemporary(int folder, const std::string& prefix, const Fill& fill,
-                                     std::string& name) {
+Result<> writeTemporary(int folder, const std::string& prefix, const Fill& fill,
+                        std::string& name) {
     const int unnamed = openUnnamed(folder);
     if (unnamed < 0 && errno != EOPNOTSUPP)
-        return systemErrorText(errno);
+        return failure(Error::fromErrno(errno));
     if (unnamed < 0)
         return writeNamedTemporary(folder, prefix, fill, name);
 
     // Until it is named, closing the file on any way out leaves nothing.
     FileDescriptor file(unnamed);
-    if (auto error = fill(file.get()))
-        return error;
+    if (auto filled = fill(file.get()); !filled)
+        return filled;
     const std::string source = procPathOf(file.get());
     if (const int error = withUniqueName(prefix, name, [&](const std::string& candidate) {
             // Not AT_EMPTY_PATH: that needs a privilege before Linux 6.10.
@@ -193,64 +192,60 @@ std::optional<String> writeTemporary(int folder, const std::string& prefix, cons
                        ? 0
                        : errno;
         }))
-        return systemErrorText(error);
+        return failure(Error::fromErrno(error));
     return closeNamed(file, folder, name);
 }
 
 } // namespace
 
-String FileWriter::reasonForError(int error) {
-    return systemErrorText(error);
-}
-
-FileWriteResult FileWriter::writeData(const Data& data, const String& path) {
-    const auto failure = [](int error) { return FileWriteResult{reasonForError(error), {}}; };
+Result<FileWriteOutcome> FileWriter::writeData(const Data& data, const String& path) {
     const auto bytes = posixPath(path);
     if (!bytes)
-        return {unusablePathReason, {}};
+        return failure(unusablePathReason);
     const std::string target = resolvedTarget(*bytes);
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     if (replacing && S_ISDIR(old.st_mode))
-        return failure(EISDIR);
+        return failure(Error::fromErrno(EISDIR));
     FileDescriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() < 0)
-        return failure(errno);
+        return failure(Error::fromErrno(errno));
 
-    const Fill fill = [&](int fd) -> std::optional<String> {
+    const Fill fill = [&](int fd) -> Result<> {
         if (replacing)
             (void)::fchmod(fd, old.st_mode & 07777);
-        if (auto error = writeBytes(fd, data))
-            return error;
+        if (auto written = writeBytes(fd, data); !written)
+            return written;
         if (::fsync(fd) != 0)
-            return reasonForError(errno);
-        return std::nullopt;
+            return failure(Error::fromErrno(errno));
+        return {};
     };
     const std::string name = nameOf(target);
     const std::string prefix = temporaryPrefix(name);
     std::string temporary;
-    if (auto error = writeTemporary(folder.get(), prefix, fill, temporary))
-        return {std::move(error), {}};
+    if (auto written = writeTemporary(folder.get(), prefix, fill, temporary); !written)
+        return failure(std::move(written.error()));
     if (::renameat(folder.get(), temporary.c_str(), folder.get(), name.c_str()) != 0) {
         const int error = errno;
         (void)::unlinkat(folder.get(), temporary.c_str(), 0);
-        return failure(error);
+        return failure(Error::fromErrno(error));
     }
     removeTemporaries(folder.get(), prefix);
     // Without this the rename may not survive a crash; the file is replaced all the same.
-    return {std::nullopt, flushFolder(folder.get())};
+    FileWriteOutcome outcome;
+    if (auto flushed = flushFolder(folder.get()); !flushed)
+        outcome.warning = std::move(flushed.error());
+    return outcome;
 }
 
-std::optional<String> FileWriter::writeBytes(int fd, const Data& data) {
-    if (const int error = writeAll(fd, data))
-        return reasonForError(error);
-    return std::nullopt;
+Result<> FileWriter::writeBytes(int fd, const Data& data) {
+    return writeAll(fd, data);
 }
 
-std::optional<String> FileWriter::flushFolder(int fd) {
+Result<> FileWriter::flushFolder(int fd) {
     if (::fsync(fd) != 0)
-        return reasonForError(errno);
-    return std::nullopt;
+        return failure(Error::fromErrno(errno));
+    return {};
 }
 
 } // namespace platform

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/base/Data.h"
-#include "platform/base/FileWriteResult.h"
+#include "platform/base/FileWriteOutcome.h"
+#include "platform/base/Result.h"
 #include "platform/base/String.h"
-
-#include <optional>
 
 namespace platform {
 
@@ -26,19 +25,16 @@ class FileWriter {
 public:
     virtual ~FileWriter() = default;
 
-    // An error when the file does not hold the data; a warning when it does but the
-    // folder could not be flushed, so that the change may not survive a crash.
-    FileWriteResult writeData(const Data& data, const String& path);
+    // Fails when the file does not hold the data. A success warns when the folder could
+    // not be flushed, so that the change may not survive a crash.
+    [[nodiscard]] Result<FileWriteOutcome> writeData(const Data& data, const String& path);
 
 protected:
-    // Writes all the bytes to the open file; the reason on failure.
-    [[nodiscard]] virtual std::optional<String> writeBytes(int fd, const Data& data);
+    // Writes all the bytes to the open file.
+    [[nodiscard]] virtual Result<> writeBytes(int fd, const Data& data);
 
-    // Flushes the open folder's entries to the disk; the reason on failure.
-    [[nodiscard]] virtual std::optional<String> flushFolder(int fd);
-
-    // The reason an errno names ("No space left on device").
-    [[nodiscard]] static String reasonForError(int error);
+    // Flushes the open folder's entries to the disk.
+    [[nodiscard]] virtual Result<> flushFolder(int fd);
 };
 
 } // namespace platform

@@ -77,22 +77,20 @@ std::uint64_t saturatingAdd(std::uint64_t a, std::uint64_t b) {
 
 } // namespace
 
-std::optional<Value> KeyedArchiveReader::read(const Data& data, std::string& reason) {
-    auto root = PropertyListNode::parse(data, reason);
+Result<Value> KeyedArchiveReader::read(const Data& data) {
+    auto root = PropertyListNode::parse(data);
     if (!root)
-        return std::nullopt;
+        return failure(std::move(root.error()));
     const plist_t archive = root->get();
     const plist_t objects =
         plist_get_node_type(archive) == PLIST_DICT ? member(archive, Format::objectsKey) : nullptr;
-    if (plist_get_node_type(objects) != PLIST_ARRAY || plist_array_get_size(objects) == 0) {
-        reason = "not a keyed archive: no $objects";
-        return std::nullopt;
-    }
+    if (plist_get_node_type(objects) != PLIST_ARRAY || plist_array_get_size(objects) == 0)
+        return failure(u"not a keyed archive: no $objects");
     KeyedArchiveReader reader(objects, data.size());
     auto value = reader.unarchive(archive);
     if (!value)
-        reason = reader.reason_;
-    return value;
+        return failure(Error::fromUtf8(reader.reason_));
+    return *std::move(value);
 }
 
 KeyedArchiveReader::KeyedArchiveReader(plist_t objects, std::size_t inputSize)
@@ -179,9 +177,11 @@ std::optional<Value> KeyedArchiveReader::decodeNode(plist_t node, std::uint64_t 
     case PLIST_UID:
         return fail("object " + std::to_string(uid) + " is of a type that stands in no archive");
     default: {
-        std::string why;
-        auto value = PropertyListDecoder::scalar(node, why);
-        return value ? value : fail("object " + std::to_string(uid) + ": " + why);
+        auto value = PropertyListDecoder::scalar(node);
+        if (!value)
+            return fail("object " + std::to_string(uid) + ": " +
+                        toUtf8Lossy(value.error().message));
+        return *std::move(value);
     }
     }
 }
@@ -318,8 +318,7 @@ std::optional<Value> KeyedArchiveReader::decodeSet(plist_t instance, std::size_t
 
 std::optional<Value> KeyedArchiveReader::decodeDate(plist_t instance) {
     const plist_t time = member(instance, Format::timeKey);
-    std::string why;
-    const auto seconds = time ? PropertyListDecoder::number(time, why) : std::nullopt;
+    const auto seconds = time ? PropertyListDecoder::number(time) : failure(u"no NS.time");
     if (!seconds || seconds->kind() == Number::Kind::Bool)
         return fail("a date without NS.time");
     return Value(Date(seconds->doubleValue()));
@@ -331,12 +330,17 @@ std::optional<Value> KeyedArchiveReader::decodeWrapped(plist_t instance, ClassKi
     const plist_t wrapped = member(instance, isString ? Format::stringKey : Format::dataKey);
     if (!wrapped)
         return fail(isString ? "a string without NS.string" : "data without NS.data");
-    std::string why;
     // The platform stores the contents inline; a reference to them is read too.
-    auto value = uidOf(wrapped) ? decodeMember(wrapped, depth, expanded)
-                                : PropertyListDecoder::scalar(wrapped, why);
-    if (!value)
-        return why.empty() ? std::nullopt : fail(why);
+    std::optional<Value> value;
+    if (uidOf(wrapped)) {
+        value = decodeMember(wrapped, depth, expanded);
+        if (!value)
+            return std::nullopt;
+    } else if (auto scalar = PropertyListDecoder::scalar(wrapped)) {
+        value = *std::move(scalar);
+    } else {
+        return fail(toUtf8Lossy(scalar.error().message));
+    }
     if (isString ? !value->string() : !value->data())
         return fail(isString ? "NS.string is no string" : "NS.data is no data");
     return value;

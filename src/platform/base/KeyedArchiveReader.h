@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/Result.h"
 #include "platform/base/Value.h"
 
 #include <cstdint>
@@ -15,8 +16,8 @@ namespace platform {
 // referenced, with its nesting, its expanded size and the keys it copies held to limits.
 class KeyedArchiveReader {
 public:
-    // The root object (none for nil), or none and a reason.
-    [[nodiscard]] static std::optional<Value> read(const Data& data, std::string& reason);
+    // The root object (none for nil), or why the data is no such archive.
+    [[nodiscard]] static Result<Value> read(const Data& data);
 
 private:
     enum class ClassKind {

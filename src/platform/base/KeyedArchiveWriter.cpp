@@ -65,13 +65,11 @@ PropertyListNode stringNode(std::string_view text) {
 
 } // namespace
 
-std::optional<Data> KeyedArchiveWriter::archive(const Value& root, std::string& reason) {
+Result<Data> KeyedArchiveWriter::archive(const Value& root) {
     objects_.emplace_back(stringNode(Format::null));
     const auto rootUid = root.isNone() ? std::optional<std::uint64_t>(0) : encodeObject(root, 1);
-    if (!rootUid) {
-        reason = reason_;
-        return std::nullopt;
-    }
+    if (!rootUid)
+        return failure(Error::fromUtf8(reason_));
     PropertyListNode objects(plist_new_array());
     for (auto& object : objects_)
         objects.append(std::move(object));
@@ -83,7 +81,7 @@ std::optional<Data> KeyedArchiveWriter::archive(const Value& root, std::string& 
     archive.set(Format::versionKey, PropertyListNode(plist_new_uint(Format::version)));
     archive.set(Format::objectsKey, std::move(objects));
     archive.set(Format::topKey, std::move(top));
-    return archive.serialize(PropertyListFormat::Binary, reason);
+    return archive.serialize(PropertyListFormat::Binary);
 }
 
 std::optional<std::uint64_t> KeyedArchiveWriter::fail(std::string why) {
@@ -126,10 +124,9 @@ std::optional<std::uint64_t> KeyedArchiveWriter::encodeObject(const Value& value
 std::optional<std::uint64_t> KeyedArchiveWriter::encodeString(const String& text) {
     if (const auto found = strings_.find(text); found != strings_.end())
         return found->second;
-    std::string why;
-    auto node = PropertyListEncoder::string(text, why);
+    auto node = PropertyListEncoder::string(text);
     if (!node)
-        return fail(std::move(why));
+        return fail(toUtf8Lossy(node.error().message));
     const auto uid = reserve();
     store(uid, std::move(*node));
     strings_.emplace(text, uid);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/PropertyListNode.h"
+#include "platform/base/Result.h"
 #include "platform/base/Value.h"
 
 #include <cstdint>
@@ -19,7 +20,7 @@ namespace platform {
 class KeyedArchiveWriter {
 public:
     // Once per writer.
-    [[nodiscard]] std::optional<Data> archive(const Value& root, std::string& reason);
+    [[nodiscard]] Result<Data> archive(const Value& root);
 
 private:
     std::optional<std::uint64_t> encodeObject(const Value& value, std::size_t depth);

@@ -5,13 +5,14 @@
 namespace platform {
 
 std::optional<Data> KeyedArchiver::archivedDataWithRootObject(const Value& root) {
-    std::string reason;
-    return archivedDataWithRootObject(root, reason);
+    auto data = archive(root);
+    if (!data)
+        return std::nullopt;
+    return *std::move(data);
 }
 
-std::optional<Data> KeyedArchiver::archivedDataWithRootObject(const Value& root,
-                                                              std::string& reason) {
-    return KeyedArchiveWriter().archive(root, reason);
+Result<Data> KeyedArchiver::archive(const Value& root) {
+    return KeyedArchiveWriter().archive(root);
 }
 
 } // namespace platform

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/base/Result.h"
 #include "platform/base/Value.h"
 
 #include <optional>
-#include <string>
 
 namespace platform {
 
@@ -15,9 +15,10 @@ namespace platform {
 // None is nil at the root and has no archive inside a collection; objects have none.
 class KeyedArchiver {
 public:
+    // None when the value has no archive.
     [[nodiscard]] static std::optional<Data> archivedDataWithRootObject(const Value& root);
-    [[nodiscard]] static std::optional<Data> archivedDataWithRootObject(const Value& root,
-                                                                        std::string& reason);
+    // The same, with why the value has no archive.
+    [[nodiscard]] static Result<Data> archive(const Value& root);
 };
 
 } // namespace platform

@@ -5,14 +5,11 @@
 namespace platform {
 
 Value KeyedUnarchiver::unarchiveObjectWithData(const Data& data) {
-    std::string reason;
-    return unarchiveObjectWithData(data, reason);
+    return unarchive(data).value_or(Value());
 }
 
-Value KeyedUnarchiver::unarchiveObjectWithData(const Data& data, std::string& reason) {
-    reason.clear();
-    auto value = KeyedArchiveReader::read(data, reason);
-    return value ? *value : Value();
+Result<Value> KeyedUnarchiver::unarchive(const Data& data) {
+    return KeyedArchiveReader::read(data);
 }
 
 } // namespace platform

@@ -52,8 +52,7 @@ String described(const String& prettyName, const String& kernel) {
 }
 
 std::string fileText(const String& path) {
-    String reason;
-    const auto bytes = FileReader::readData(path, reason);
+    const auto bytes = FileReader::readData(path);
     return bytes ? std::string(bytesOf(*bytes)) : std::string();
 }
 

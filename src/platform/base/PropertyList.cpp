@@ -8,61 +8,45 @@
 namespace platform {
 namespace {
 
-template <typename T> std::optional<T> failure(std::string* reason, std::string why) {
-    if (reason)
-        *reason = std::move(why);
-    return std::nullopt;
-}
-
-std::optional<Dictionary> rootDictionary(const Data& bytes, std::string* reason) {
-    auto value = PropertyList::read(bytes, reason);
+Result<Dictionary> rootDictionary(const Data& bytes) {
+    auto value = PropertyList::read(bytes);
     if (!value)
-        return std::nullopt;
+        return failure(std::move(value.error()));
     if (const auto* dictionary = value->dictionary())
         return *dictionary;
-    return failure<Dictionary>(reason, "the root of the property list is no dictionary");
+    return failure(u"the root of the property list is no dictionary");
 }
 
 } // namespace
 
-std::optional<Value> PropertyList::read(const Data& bytes, std::string* reason) {
-    std::string why;
-    auto root = PropertyListNode::parse(bytes, why);
-    auto value = root ? PropertyListDecoder::value(root->get(), why) : std::nullopt;
-    if (!value)
-        return failure<Value>(reason, std::move(why));
-    return value;
+Result<Value> PropertyList::read(const Data& bytes) {
+    return PropertyListNode::parse(bytes).and_then(
+        [](const PropertyListNode& root) { return PropertyListDecoder::value(root.get()); });
 }
 
-std::optional<Data> PropertyList::write(const Value& value, PropertyListFormat format,
-                                        std::string* reason) {
-    std::string why;
-    auto root = PropertyListEncoder(format).encode(value, why);
-    auto bytes = root ? root->serialize(format, why) : std::nullopt;
-    if (!bytes)
-        return failure<Data>(reason, std::move(why));
-    return bytes;
+Result<Data> PropertyList::write(const Value& value, PropertyListFormat format) {
+    return PropertyListEncoder(format).encode(value).and_then(
+        [format](const PropertyListNode& root) { return root.serialize(format); });
 }
 
-std::optional<Dictionary> dictionaryWithContentsOfFile(const String& path, std::string* reason) {
+Result<Dictionary> dictionaryWithContentsOfFile(const String& path) {
     const auto url = URL::fileURLWithPath(path);
     if (!url)
-        return failure<Dictionary>(reason, "no file path");
+        return failure(u"no file path");
     URLLoader::Options options;
     options.maximumLength = PropertyListLimits::maximumBytes;
-    return dictionaryWithContentsOfURL(*url, URLLoader(options), reason);
+    return dictionaryWithContentsOfURL(*url, URLLoader(options));
 }
 
-std::optional<Dictionary> dictionaryWithContentsOfURL(const URL& url, const URLLoader& loader,
-                                                      std::string* reason) {
-    auto loaded = loader.load(url);
-    if (!loaded.data)
-        return failure<Dictionary>(reason, std::move(loaded.reason));
-    return rootDictionary(*loaded.data, reason);
+Result<Dictionary> dictionaryWithContentsOfURL(const URL& url, const URLLoader& loader) {
+    return loader.load(url).and_then(rootDictionary);
 }
 
 std::optional<Dictionary> dictionaryWithContentsOfURL(const URL& url) {
-    return dictionaryWithContentsOfURL(url, URLLoader(), nullptr);
+    auto dictionary = dictionaryWithContentsOfURL(url, URLLoader());
+    if (!dictionary)
+        return std::nullopt;
+    return *std::move(dictionary);
 }
 
 } // namespace platform

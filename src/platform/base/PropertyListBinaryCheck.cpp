@@ -303,8 +303,11 @@ private:
 
 } // namespace
 
-bool PropertyListBinaryCheck::check(const Data& bytes, std::string& reason) {
-    return Checker(bytes, reason).run();
+Result<> PropertyListBinaryCheck::check(const Data& bytes) {
+    std::string reason;
+    if (Checker(bytes, reason).run())
+        return {};
+    return failure(Error::fromUtf8(reason));
 }
 
 } // namespace platform

@@ -9,11 +9,6 @@
 namespace platform {
 namespace {
 
-template <typename T> std::optional<T> failure(std::string& reason, std::string why) {
-    reason = std::move(why);
-    return std::nullopt;
-}
-
 // libplist 2.2 keeps whether an integer is unsigned but has no accessor for it; its XML
 // writer shows it.
 bool holdsUnsigned(plist_t node) {
@@ -48,63 +43,59 @@ std::optional<double> exactSeconds(plist_t node) {
     return seconds;
 }
 
-// Spelled out: Value converts from an empty optional to none, which would pass a failure
-// off as a value.
-template <typename T> std::optional<Value> asValue(std::optional<T> result) {
-    if (!result)
-        return std::nullopt;
-    return Value(std::move(*result));
+template <typename T> Result<Value> asValue(Result<T> result) {
+    return std::move(result).map([](T&& member) { return Value(std::move(member)); });
 }
 
 } // namespace
 
-std::optional<Value> PropertyListDecoder::value(plist_t node, std::string& reason) {
+Result<Value> PropertyListDecoder::value(plist_t node) {
     switch (plist_get_node_type(node)) {
     case PLIST_DICT:
-        return dictionary(node, reason);
+        return dictionary(node);
     case PLIST_ARRAY:
-        return array(node, reason);
+        return array(node);
     case PLIST_UID:
-        return failure<Value>(reason, "a keyed-archive UID is no value of its own");
+        return failure(u"a keyed-archive UID is no value of its own");
     default:
-        return scalar(node, reason);
+        return scalar(node);
     }
 }
 
-std::optional<Value> PropertyListDecoder::scalar(plist_t node, std::string& reason) {
+Result<Value> PropertyListDecoder::scalar(plist_t node) {
     switch (plist_get_node_type(node)) {
     case PLIST_BOOLEAN:
     case PLIST_UINT:
     case PLIST_REAL:
-        return asValue(number(node, reason));
+        return asValue(number(node));
     case PLIST_STRING:
-        return asValue(string(node, reason));
+        return asValue(string(node));
     case PLIST_DATA:
-        return asValue(data(node, reason));
+        return asValue(data(node));
     case PLIST_DATE:
-        return asValue(date(node, reason));
+        return asValue(date(node));
     default:
-        return failure<Value>(reason, "not a string, data, number or date");
+        return failure(u"not a string, data, number or date");
     }
 }
 
-std::optional<String> PropertyListDecoder::string(plist_t node, std::string& reason) {
+Result<String> PropertyListDecoder::string(plist_t node) {
     if (plist_get_node_type(node) != PLIST_STRING)
-        return failure<String>(reason, "not a string");
+        return failure(u"not a string");
     std::uint64_t length = 0;
     const char* text = plist_get_string_ptr(node, &length);
     if (!text)
-        return failure<String>(reason, "not a string");
+        return failure(u"not a string");
     const std::string_view utf8(text, length);
     if (utf8.find('\0') != std::string_view::npos)
-        return failure<String>(reason, "a string holds U+0000");
+        return failure(u"a string holds U+0000");
     auto result = fromUtf8(utf8);
     if (!result)
-        return failure<String>(reason, "a string is not UTF-8");
-    return result;
+        return failure(u"a string is not UTF-8");
+    return *std::move(result);
 }
 
-std::optional<Number> PropertyListDecoder::number(plist_t node, std::string& reason) {
+Result<Number> PropertyListDecoder::number(plist_t node) {
     switch (plist_get_node_type(node)) {
     case PLIST_BOOLEAN: {
         std::uint8_t value = 0;
@@ -124,22 +115,22 @@ std::optional<Number> PropertyListDecoder::number(plist_t node, std::string& rea
         return Number::float64(value);
     }
     default:
-        return failure<Number>(reason, "not a number");
+        return failure(u"not a number");
     }
 }
 
-std::optional<Date> PropertyListDecoder::date(plist_t node, std::string& reason) {
+Result<Date> PropertyListDecoder::date(plist_t node) {
     if (plist_get_node_type(node) != PLIST_DATE)
-        return failure<Date>(reason, "not a date");
+        return failure(u"not a date");
     const auto seconds = exactSeconds(node);
     if (!seconds)
-        return failure<Date>(reason, "libplist could not give a date's value");
+        return failure(u"libplist could not give a date's value");
     return Date(*seconds);
 }
 
-std::optional<Data> PropertyListDecoder::data(plist_t node, std::string& reason) {
+Result<Data> PropertyListDecoder::data(plist_t node) {
     if (plist_get_node_type(node) != PLIST_DATA)
-        return failure<Data>(reason, "not data");
+        return failure(u"not data");
     std::uint64_t length = 0;
     const char* bytes = plist_get_data_ptr(node, &length);
     if (!bytes || length == 0)
@@ -148,20 +139,20 @@ std::optional<Data> PropertyListDecoder::data(plist_t node, std::string& reason)
     return Data(begin, begin + length);
 }
 
-std::optional<Value> PropertyListDecoder::array(plist_t node, std::string& reason) {
+Result<Value> PropertyListDecoder::array(plist_t node) {
     const std::uint32_t count = plist_array_get_size(node);
     Array members;
     members.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
-        auto member = value(plist_array_get_item(node, i), reason);
+        auto member = value(plist_array_get_item(node, i));
         if (!member)
-            return std::nullopt;
+            return member;
         members.push_back(std::move(*member));
     }
     return Value(std::move(members));
 }
 
-std::optional<Value> PropertyListDecoder::dictionary(plist_t node, std::string& reason) {
+Result<Value> PropertyListDecoder::dictionary(plist_t node) {
     Dictionary entries;
     plist_dict_iter iterator = nullptr;
     plist_dict_new_iter(node, &iterator);
@@ -175,10 +166,10 @@ std::optional<Value> PropertyListDecoder::dictionary(plist_t node, std::string& 
         }
         auto name = fromUtf8(key ? std::string_view(key) : std::string_view());
         std::free(key);
-        auto decoded = name ? value(member, reason) : failure<Value>(reason, "a key is not UTF-8");
+        auto decoded = name ? value(member) : failure(u"a key is not UTF-8");
         if (!decoded) {
             std::free(iterator);
-            return std::nullopt;
+            return decoded;
         }
         entries.insert_or_assign(std::move(*name), std::move(*decoded));
     }

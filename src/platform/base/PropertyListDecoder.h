@@ -1,10 +1,9 @@
 #pragma once
 
+#include "platform/base/Result.h"
 #include "platform/base/Value.h"
 
-#include <optional>
 #include <plist/plist.h>
-#include <string>
 
 namespace platform {
 
@@ -14,18 +13,18 @@ namespace platform {
 class PropertyListDecoder {
 public:
     // A whole tree. UIDs have no value of their own and fail.
-    [[nodiscard]] static std::optional<Value> value(plist_t node, std::string& reason);
+    [[nodiscard]] static Result<Value> value(plist_t node);
     // A string, data, number or date; anything else fails.
-    [[nodiscard]] static std::optional<Value> scalar(plist_t node, std::string& reason);
+    [[nodiscard]] static Result<Value> scalar(plist_t node);
 
-    [[nodiscard]] static std::optional<String> string(plist_t node, std::string& reason);
-    [[nodiscard]] static std::optional<Number> number(plist_t node, std::string& reason);
-    [[nodiscard]] static std::optional<Date> date(plist_t node, std::string& reason);
-    [[nodiscard]] static std::optional<Data> data(plist_t node, std::string& reason);
+    [[nodiscard]] static Result<String> string(plist_t node);
+    [[nodiscard]] static Result<Number> number(plist_t node);
+    [[nodiscard]] static Result<Date> date(plist_t node);
+    [[nodiscard]] static Result<Data> data(plist_t node);
 
 private:
-    static std::optional<Value> array(plist_t node, std::string& reason);
-    static std::optional<Value> dictionary(plist_t node, std::string& reason);
+    static Result<Value> array(plist_t node);
+    static Result<Value> dictionary(plist_t node);
 };
 
 } // namespace platform

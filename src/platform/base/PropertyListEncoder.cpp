@@ -14,11 +14,6 @@ namespace {
 constexpr double earliestXmlDate = -31588531200.0;
 constexpr double latestXmlDate = 252423993599.0;
 
-bool failWith(std::string& reason, std::string why) {
-    reason = std::move(why);
-    return false;
-}
-
 // libplist 2.2 writes plist_new_uint values above INT64_MAX as negative 8-byte integers;
 // only its XML parser makes the unsigned 16-byte form, the one the platform writes.
 PropertyListNode bigUnsigned(std::uint64_t value) {
@@ -49,91 +44,82 @@ PropertyListNode exactDate(double seconds) {
 
 } // namespace
 
-std::optional<PropertyListNode> PropertyListEncoder::encode(const Value& value,
-                                                            std::string& reason) {
+Result<PropertyListNode> PropertyListEncoder::encode(const Value& value) {
     elements_ = 0;
-    return encode(value, 1, reason);
+    return encode(value, 1);
 }
 
-std::optional<PropertyListNode> PropertyListEncoder::encode(const Value& value, std::size_t depth,
-                                                            std::string& reason) {
-    if (depth > PropertyListLimits::maximumDepth) {
-        reason =
-            "nested deeper than " + std::to_string(PropertyListLimits::maximumDepth) + " levels";
-        return std::nullopt;
-    }
-    if (!count(reason))
-        return std::nullopt;
+Result<PropertyListNode> PropertyListEncoder::encode(const Value& value, std::size_t depth) {
+    if (depth > PropertyListLimits::maximumDepth)
+        return failure(Error::fromUtf8(
+            "nested deeper than " + std::to_string(PropertyListLimits::maximumDepth) + " levels"));
+    if (auto counted = count(); !counted)
+        return failure(std::move(counted.error()));
     if (const auto* number = value.number())
         return PropertyListEncoder::number(*number);
     if (const auto* moment = value.date())
-        return date(*moment, reason);
+        return date(*moment);
     if (const auto* text = value.string())
-        return string(*text, reason);
+        return string(*text);
     if (const auto* bytes = value.data())
         return data(*bytes);
     if (const auto* members = value.array())
-        return array(*members, depth, reason);
+        return array(*members, depth);
     if (const auto* entries = value.dictionary())
-        return dictionary(*entries, depth, reason);
-    reason = value.isNone() ? "none has no property-list form"
-             : value.set()  ? "a set has no property-list form"
-                            : "an object has no property-list form";
-    return std::nullopt;
+        return dictionary(*entries, depth);
+    return failure(value.isNone() ? u"none has no property-list form"
+                   : value.set()  ? u"a set has no property-list form"
+                                  : u"an object has no property-list form");
 }
 
-bool PropertyListEncoder::count(std::string& reason) {
-    return ++elements_ <= PropertyListLimits::maximumElements ||
-           failWith(reason, "more than " + std::to_string(PropertyListLimits::maximumElements) +
-                                " elements");
+Result<> PropertyListEncoder::count() {
+    if (++elements_ <= PropertyListLimits::maximumElements)
+        return {};
+    return failure(Error::fromUtf8(
+        "more than " + std::to_string(PropertyListLimits::maximumElements) + " elements"));
 }
 
-std::optional<PropertyListNode> PropertyListEncoder::array(const Array& array, std::size_t depth,
-                                                           std::string& reason) {
+Result<PropertyListNode> PropertyListEncoder::array(const Array& array, std::size_t depth) {
     PropertyListNode node(plist_new_array());
     for (const auto& member : array) {
-        auto child = encode(member, depth + 1, reason);
+        auto child = encode(member, depth + 1);
         if (!child)
-            return std::nullopt;
+            return child;
         node.append(std::move(*child));
     }
     return node;
 }
 
-std::optional<PropertyListNode> PropertyListEncoder::dictionary(const Dictionary& dictionary,
-                                                                std::size_t depth,
-                                                                std::string& reason) {
+Result<PropertyListNode> PropertyListEncoder::dictionary(const Dictionary& dictionary,
+                                                         std::size_t depth) {
     PropertyListNode node(plist_new_dict());
     for (const auto& [name, member] : dictionary) {
-        const auto utf8 = key(name, reason);
-        if (!utf8 || !count(reason))
-            return std::nullopt;
-        auto child = encode(member, depth + 1, reason);
+        const auto utf8 = key(name);
+        if (!utf8)
+            return failure(utf8.error());
+        if (auto counted = count(); !counted)
+            return failure(std::move(counted.error()));
+        auto child = encode(member, depth + 1);
         if (!child)
-            return std::nullopt;
+            return child;
         node.set(*utf8, std::move(*child));
     }
     return node;
 }
 
-std::optional<std::string> PropertyListEncoder::key(const String& text, std::string& reason) {
+Result<std::string> PropertyListEncoder::key(const String& text) {
     auto utf8 = toUtf8(text);
-    if (!utf8) {
-        reason = "a string with a lone surrogate has no UTF-8 form";
-        return std::nullopt;
-    }
-    if (utf8->find('\0') != std::string::npos) {
-        reason = "libplist cannot keep a string that holds U+0000";
-        return std::nullopt;
-    }
-    return utf8;
+    if (!utf8)
+        return failure(u"a string with a lone surrogate has no UTF-8 form");
+    if (utf8->find('\0') != std::string::npos)
+        return failure(u"libplist cannot keep a string that holds U+0000");
+    return *std::move(utf8);
 }
 
-std::optional<PropertyListNode> PropertyListEncoder::string(const String& text,
-                                                            std::string& reason) {
-    const auto utf8 = key(text, reason);
+Result<PropertyListNode> PropertyListEncoder::string(const String& text) {
+    const auto utf8 = key(text);
     if (!utf8)
-        return std::nullopt;
+        return failure(utf8.error());
     return PropertyListNode(plist_new_string(utf8->c_str()));
 }
 
@@ -166,13 +152,11 @@ PropertyListNode PropertyListEncoder::uid(std::uint64_t index) {
     return PropertyListNode(plist_new_uid(index));
 }
 
-std::optional<PropertyListNode> PropertyListEncoder::date(Date date, std::string& reason) const {
+Result<PropertyListNode> PropertyListEncoder::date(Date date) const {
     const double seconds = date.timeIntervalSinceReferenceDate();
     if (format_ == PropertyListFormat::XML &&
-        !(seconds >= earliestXmlDate && seconds <= latestXmlDate)) {
-        reason = "a date outside the years 1000 to 9999 has no XML form";
-        return std::nullopt;
-    }
+        !(seconds >= earliestXmlDate && seconds <= latestXmlDate))
+        return failure(u"a date outside the years 1000 to 9999 has no XML form");
     return exactDate(seconds);
 }
 

@@ -2,10 +2,10 @@
 
 #include "platform/base/PropertyListFormat.h"
 #include "platform/base/PropertyListNode.h"
+#include "platform/base/Result.h"
 #include "platform/base/Value.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 
 namespace platform {
@@ -19,25 +19,21 @@ public:
     // 9999, as the platform writes them.
     explicit PropertyListEncoder(PropertyListFormat format) : format_(format) {}
 
-    [[nodiscard]] std::optional<PropertyListNode> encode(const Value& value, std::string& reason);
+    [[nodiscard]] Result<PropertyListNode> encode(const Value& value);
 
-    [[nodiscard]] static std::optional<PropertyListNode> string(const String& text,
-                                                                std::string& reason);
-    [[nodiscard]] static std::optional<std::string> key(const String& text, std::string& reason);
+    [[nodiscard]] static Result<PropertyListNode> string(const String& text);
+    [[nodiscard]] static Result<std::string> key(const String& text);
     [[nodiscard]] static PropertyListNode number(const Number& number);
     [[nodiscard]] static PropertyListNode data(const Data& bytes);
     [[nodiscard]] static PropertyListNode real(double value);
     [[nodiscard]] static PropertyListNode uid(std::uint64_t index);
-    [[nodiscard]] std::optional<PropertyListNode> date(Date date, std::string& reason) const;
+    [[nodiscard]] Result<PropertyListNode> date(Date date) const;
 
 private:
-    std::optional<PropertyListNode> encode(const Value& value, std::size_t depth,
-                                           std::string& reason);
-    std::optional<PropertyListNode> array(const Array& array, std::size_t depth,
-                                          std::string& reason);
-    std::optional<PropertyListNode> dictionary(const Dictionary& dictionary, std::size_t depth,
-                                               std::string& reason);
-    bool count(std::string& reason);
+    Result<PropertyListNode> encode(const Value& value, std::size_t depth);
+    Result<PropertyListNode> array(const Array& array, std::size_t depth);
+    Result<PropertyListNode> dictionary(const Dictionary& dictionary, std::size_t depth);
+    Result<> count();
 
     PropertyListFormat format_;
     std::size_t elements_ = 0;

@@ -17,17 +17,13 @@ bool isBinary(const Data& bytes) {
            std::memcmp(bytes.data(), binaryMagic.data(), binaryMagic.size()) == 0;
 }
 
-bool isReadable(const Data& bytes, bool binary, std::string& reason) {
-    if (bytes.empty()) {
-        reason = "no bytes";
-        return false;
-    }
-    if (bytes.size() > PropertyListLimits::maximumBytes) {
-        reason = "larger than " + std::to_string(PropertyListLimits::maximumBytes) + " bytes";
-        return false;
-    }
-    return binary ? PropertyListBinaryCheck::check(bytes, reason)
-                  : PropertyListXmlCheck::check(bytes, reason);
+Result<> checkReadable(const Data& bytes, bool binary) {
+    if (bytes.empty())
+        return failure(u"no bytes");
+    if (bytes.size() > PropertyListLimits::maximumBytes)
+        return failure(Error::fromUtf8(
+            "larger than " + std::to_string(PropertyListLimits::maximumBytes) + " bytes"));
+    return binary ? PropertyListBinaryCheck::check(bytes) : PropertyListXmlCheck::check(bytes);
 }
 
 } // namespace
@@ -49,10 +45,10 @@ plist_t PropertyListNode::release() {
     return std::exchange(node_, nullptr);
 }
 
-std::optional<PropertyListNode> PropertyListNode::parse(const Data& bytes, std::string& reason) {
+Result<PropertyListNode> PropertyListNode::parse(const Data& bytes) {
     const bool binary = isBinary(bytes);
-    if (!isReadable(bytes, binary, reason))
-        return std::nullopt;
+    if (auto readable = checkReadable(bytes, binary); !readable)
+        return failure(std::move(readable.error()));
     const auto* text = reinterpret_cast<const char*>(bytes.data());
     const auto length = static_cast<std::uint32_t>(bytes.size());
     plist_t root = nullptr;
@@ -60,15 +56,13 @@ std::optional<PropertyListNode> PropertyListNode::parse(const Data& bytes, std::
         plist_from_bin(text, length, &root);
     else
         plist_from_xml(text, length, &root);
-    if (!root) {
-        reason = binary ? "libplist refused the binary property list" : "no XML property list";
-        return std::nullopt;
-    }
+    if (!root)
+        return failure(binary ? u"libplist refused the binary property list"
+                              : u"no XML property list");
     return PropertyListNode(root);
 }
 
-std::optional<Data> PropertyListNode::serialize(PropertyListFormat format,
-                                                std::string& reason) const {
+Result<Data> PropertyListNode::serialize(PropertyListFormat format) const {
     char* out = nullptr; // libplist writes only into a null pointer
     std::uint32_t length = 0;
     const bool binary = format == PropertyListFormat::Binary;
@@ -76,19 +70,15 @@ std::optional<Data> PropertyListNode::serialize(PropertyListFormat format,
         plist_to_bin(node_, &out, &length);
     else
         plist_to_xml(node_, &out, &length);
-    if (!out) {
-        reason = "libplist could not write the property list";
-        return std::nullopt;
-    }
+    if (!out)
+        return failure(u"libplist could not write the property list");
     Data bytes(out, out + length);
     if (binary)
         plist_to_bin_free(out);
     else
         plist_to_xml_free(out);
-    if (!isReadable(bytes, binary, reason)) {
-        reason = "the property list would not read back: " + reason;
-        return std::nullopt;
-    }
+    if (auto readable = checkReadable(bytes, binary); !readable)
+        return failure(u"the property list would not read back: " + readable.error().message);
     return bytes;
 }
 

@@ -2,11 +2,10 @@
 
 #include "platform/base/Data.h"
 #include "platform/base/PropertyListFormat.h"
+#include "platform/base/Result.h"
 
 #include <cstdint>
-#include <optional>
 #include <plist/plist.h>
-#include <string>
 #include <string_view>
 
 namespace platform {
@@ -24,10 +23,8 @@ public:
     PropertyListNode& operator=(const PropertyListNode&) = delete;
     ~PropertyListNode();
 
-    [[nodiscard]] static std::optional<PropertyListNode> parse(const Data& bytes,
-                                                               std::string& reason);
-    [[nodiscard]] std::optional<Data> serialize(PropertyListFormat format,
-                                                std::string& reason) const;
+    [[nodiscard]] static Result<PropertyListNode> parse(const Data& bytes);
+    [[nodiscard]] Result<Data> serialize(PropertyListFormat format) const;
 
     plist_t get() const { return node_; }
     // Hands the tree over, for attaching it to a parent that then owns it.

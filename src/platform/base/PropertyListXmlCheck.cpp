@@ -66,21 +66,20 @@ private:
 
 } // namespace
 
-bool PropertyListXmlCheck::check(const Data& bytes, std::string& reason) {
+Result<> PropertyListXmlCheck::check(const Data& bytes) {
     const std::string_view text = bytesOf(bytes);
+    std::string reason;
     Counter counter(reason);
     for (auto position = text.find('<'); position != npos; position = text.find('<', position)) {
         bool isTag = false;
         const auto end = endOf(text, position, isTag);
-        if (end == npos) {
-            reason = "damaged XML property list: unterminated markup";
-            return false;
-        }
+        if (end == npos)
+            return failure(u"damaged XML property list: unterminated markup");
         if (isTag && !counter.count(text.substr(position, end - position)))
-            return false;
+            return failure(Error::fromUtf8(reason));
         position = end;
     }
-    return true;
+    return {};
 }
 
 } // namespace platform

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "platform/base/Data.h"
-
-#include <string>
+#include "platform/base/Result.h"
 
 namespace platform {
 
@@ -13,7 +12,7 @@ namespace platform {
 // them.
 class PropertyListXmlCheck {
 public:
-    [[nodiscard]] static bool check(const Data& bytes, std::string& reason);
+    [[nodiscard]] static Result<> check(const Data& bytes);
 };
 
 } // namespace platform

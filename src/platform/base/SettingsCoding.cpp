@@ -9,10 +9,6 @@
 namespace platform {
 namespace {
 
-String fromReason(const std::string& reason) {
-    return fromUtf8(reason).value_or(u"no reason given");
-}
-
 // Property lists keep no width of numbers: integers read back as 64 bits and reals as
 // doubles. A number that the narrower kind holds exactly takes that kind again, so that a
 // 32-bit integer or a float comes back as it was set.
@@ -74,40 +70,31 @@ bool readsBackAs(const Value& read, const Value& written) {
 
 } // namespace
 
-std::optional<Data> SettingsCoding::encode(const Dictionary& settings, String& problem) {
-    std::string reason;
-    auto bytes = PropertyList::write(Value(settings), PropertyListFormat::XML, &reason);
-    if (!bytes)
-        problem = fromReason(reason);
-    return bytes;
+Result<Data> SettingsCoding::encode(const Dictionary& settings) {
+    return PropertyList::write(Value(settings), PropertyListFormat::XML);
 }
 
-std::optional<Dictionary> SettingsCoding::decode(const Data& bytes, String& problem) {
-    std::string reason;
-    const auto root = PropertyList::read(bytes, &reason);
-    if (!root) {
-        problem = u"it is no property list (" + fromReason(reason) + u")";
-        return std::nullopt;
-    }
+Result<Dictionary> SettingsCoding::decode(const Data& bytes) {
+    const auto root = PropertyList::read(bytes);
+    if (!root)
+        return failure(u"it is no property list (" + root.error().message + u")");
     const Value settings = narrowed(*root);
-    if (!settings.dictionary()) {
-        problem = u"its property list holds no dictionary";
-        return std::nullopt;
-    }
+    if (!settings.dictionary())
+        return failure(u"its property list holds no dictionary");
     return *settings.dictionary();
 }
 
-bool SettingsCoding::canKeep(const String& key, const Value& value, String& problem) {
+Result<> SettingsCoding::canKeep(const String& key, const Value& value) {
     const Dictionary entry{{key, value}};
-    const auto bytes = encode(entry, problem);
+    const auto bytes = encode(entry);
     if (!bytes)
-        return false;
-    const auto read = decode(*bytes, problem);
-    if (read && readsBackAs(Value(*read), Value(entry)))
-        return true;
-    if (read)
-        problem = u"it does not read back as it was";
-    return false;
+        return failure(bytes.error());
+    const auto read = decode(*bytes);
+    if (!read)
+        return failure(read.error());
+    if (!readsBackAs(Value(*read), Value(entry)))
+        return failure(u"it does not read back as it was");
+    return {};
 }
 
 } // namespace platform

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/base/Data.h"
+#include "platform/base/Result.h"
 #include "platform/base/String.h"
 #include "platform/base/Value.h"
-
-#include <optional>
 
 namespace platform {
 
@@ -13,14 +12,14 @@ namespace platform {
 // float), since the list itself keeps no width; dates come back to the whole second.
 class SettingsCoding {
 public:
-    [[nodiscard]] static std::optional<Data> encode(const Dictionary& settings, String& problem);
+    [[nodiscard]] static Result<Data> encode(const Dictionary& settings);
 
-    // Binary lists are read too. None, with the problem, when the bytes are no property list
-    // or hold no dictionary.
-    [[nodiscard]] static std::optional<Dictionary> decode(const Data& bytes, String& problem);
+    // Binary lists are read too. Fails when the bytes are no property list or hold no
+    // dictionary.
+    [[nodiscard]] static Result<Dictionary> decode(const Data& bytes);
 
     // Whether the file can keep the value under the key and give it back as it is.
-    [[nodiscard]] static bool canKeep(const String& key, const Value& value, String& problem);
+    [[nodiscard]] static Result<> canKeep(const String& key, const Value& value);
 };
 
 } // namespace platform

@@ -24,8 +24,13 @@ String fromBytes(const std::string& bytes) {
     return decodeString(bytes, StringEncoding::ISOLatin1).value_or(String());
 }
 
+// Appended rather than concatenated: GCC 12 misreads u"literal" + string at -O2
+// (-Wrestrict).
 String quoted(const fs::path& path) {
-    return u"\u201C" + fromBytes(path.string()) + u"\u201D";
+    String text(1, u'\u201C');
+    text += fromBytes(path.string());
+    text += u'\u201D';
+    return text;
 }
 
 std::string utcStamp() {
@@ -57,37 +62,27 @@ bool makeFolders(const fs::path& folder) {
     return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
-struct ReadResult {
-    bool present = false;
-    Data bytes;
-    String problem; // set when the file is there but could not be read
-};
-
-ReadResult readFile(const fs::path& path) {
-    ReadResult result;
+// None when there is no file; fails when it is there but cannot be read.
+Result<std::optional<Data>> readFile(const fs::path& path) {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0) {
         // A folder that is missing, or a file in its place, holds no settings to keep.
-        result.present = errno != ENOENT && errno != ENOTDIR;
-        result.problem = u"it could not be read (" + systemErrorText(errno) + u")";
-        return result;
+        if (errno == ENOENT || errno == ENOTDIR)
+            return std::nullopt;
+        return failure(u"it could not be read (" + systemErrorText(errno) + u")");
     }
-    result.present = true;
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        result.problem = u"it is not a regular file";
-        return result;
-    }
-    if (static_cast<std::uintmax_t>(info.st_size) > SettingsFile::maximumSize) {
-        result.problem = u"it is too large to be settings";
-        return result;
-    }
-    result.bytes.reserve(static_cast<std::size_t>(info.st_size));
-    if (const int error = readToEnd(file.get(), result.bytes, SettingsFile::maximumSize)) {
-        result.problem = error == EFBIG ? u"it is too large to be settings"
-                                        : u"it could not be read (" + systemErrorText(error) + u")";
-    }
-    return result;
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return failure(u"it is not a regular file");
+    if (static_cast<std::uintmax_t>(info.st_size) > SettingsFile::maximumSize)
+        return failure(u"it is too large to be settings");
+    Data bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    if (auto read = readToEnd(file.get(), bytes, SettingsFile::maximumSize); !read)
+        return failure(read.error().cause == EFBIG
+                           ? u"it is too large to be settings"
+                           : u"it could not be read (" + read.error().message + u")");
+    return bytes;
 }
 
 } // namespace
@@ -96,13 +91,12 @@ SettingsFile::SettingsFile(std::filesystem::path path, MessageSink report)
     : path_(std::move(path)), report_(std::move(report)) {}
 
 Dictionary SettingsFile::load() {
-    const ReadResult file = readFile(path_);
-    if (!file.present)
+    const auto file = readFile(path_);
+    if (file && !*file)
         return {};
-    String problem = file.problem;
-    auto settings = problem.empty() ? SettingsCoding::decode(file.bytes, problem) : std::nullopt;
+    auto settings = file ? SettingsCoding::decode(**file) : failure(file.error());
     if (!settings) {
-        setAside(problem, u"the default settings are used");
+        setAside(settings.error().message, u"the default settings are used");
         return {};
     }
     dropUnkeepable(*settings);
@@ -116,10 +110,12 @@ void SettingsFile::dropUnkeepable(Dictionary& settings) {
     String names;
     String problem;
     for (auto entry = settings.begin(); entry != settings.end();) {
-        if (SettingsCoding::canKeep(entry->first, entry->second, problem)) {
+        const auto kept = SettingsCoding::canKeep(entry->first, entry->second);
+        if (kept) {
             ++entry;
             continue;
         }
+        problem = kept.error().message;
         names += (names.empty() ? u"" : u", ") + (u"\u201C" + entry->first + u"\u201D");
         entry = settings.erase(entry);
     }
@@ -150,30 +146,23 @@ bool SettingsFile::write(const Dictionary& settings) {
         report_(failure + u"the damaged file there is kept for inspection.");
         return false;
     }
-    String problem;
-    const auto bytes = SettingsCoding::encode(settings, problem);
-    if (!bytes) {
-        report_(failure + problem + u".");
-        return false;
-    }
-    if (!writeBytes(*bytes, problem)) {
-        report_(failure + problem + u".");
+    const auto written = SettingsCoding::encode(settings).and_then(
+        [this](const Data& bytes) { return writeBytes(bytes); });
+    if (!written) {
+        report_(failure + written.error().message + u".");
         return false;
     }
     return true;
 }
 
-bool SettingsFile::writeBytes(const Data& bytes, String& problem) const {
-    if (!makeFolders(path_.parent_path())) {
-        problem = u"its folder could not be made (" + systemErrorText(errno) + u")";
-        return false;
-    }
+Result<> SettingsFile::writeBytes(const Data& bytes) const {
+    if (!makeFolders(path_.parent_path()))
+        return failure(u"its folder could not be made (" + systemErrorText(errno) + u")");
     // A warning still means the settings were written.
-    if (auto failure = FileWriter().writeData(bytes, fromBytes(path_.string())).error) {
-        problem = std::move(*failure);
-        return false;
-    }
-    return true;
+    auto written = FileWriter().writeData(bytes, fromBytes(path_.string()));
+    if (!written)
+        return failure(std::move(written.error()));
+    return {};
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/Result.h"
 #include "platform/base/String.h"
 #include "platform/base/Value.h"
 
@@ -39,7 +40,7 @@ public:
 private:
     void dropUnkeepable(Dictionary& settings);
     void setAside(const String& problem, const String& consequence);
-    [[nodiscard]] bool writeBytes(const Data& bytes, String& problem) const;
+    [[nodiscard]] Result<> writeBytes(const Data& bytes) const;
 
     std::filesystem::path path_;
     MessageSink report_;

@@ -3,7 +3,6 @@
 #include "platform/base/FileDescriptor.h"
 #include "platform/base/FileIO.h"
 #include "platform/base/PosixPath.h"
-#include "platform/base/SystemError.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,10 +17,12 @@
 namespace platform {
 namespace {
 
-using Result = URLLoader::Result;
+tl::unexpected<Error> loadFailure(const URL& url, std::string_view why) {
+    return failure(Error::fromUtf8(toUtf8Lossy(url.absoluteString()) + ": " + std::string(why)));
+}
 
-Result failure(const URL& url, std::string_view why) {
-    return {std::nullopt, toUtf8Lossy(url.absoluteString()) + ": " + std::string(why)};
+tl::unexpected<Error> loadFailure(const URL& url, const Error& error) {
+    return failure(Error{url.absoluteString() + u": " + error.message, error.cause});
 }
 
 bool equalsIgnoringCase(std::u16string_view text, std::u16string_view lowerCase) {
@@ -44,8 +45,6 @@ std::string tooLong(std::size_t limit) {
     return "longer than " + std::to_string(limit) + " bytes";
 }
 
-// Empty on success. The file may still grow while it is read: the limit holds for what
-// is read, not for what fstat said.
 // Once per process, whichever thread comes first.
 bool curlReady() {
     static const CURLcode status = curl_global_init(CURL_GLOBAL_DEFAULT);
@@ -110,46 +109,48 @@ URLLoader::URLLoader() : URLLoader(Options{}) {}
 
 URLLoader::URLLoader(Options options) : options_(options) {}
 
-Result URLLoader::load(const URL& url) const {
+Result<Data> URLLoader::load(const URL& url) const {
     const auto scheme = url.scheme();
     if (url.isFileURL())
         return loadFile(url);
     if (equalsIgnoringCase(scheme, u"http") || equalsIgnoringCase(scheme, u"https"))
         return loadHTTP(url);
-    return failure(url, "unsupported scheme");
+    return loadFailure(url, "unsupported scheme");
 }
 
-Result URLLoader::loadFile(const URL& url) const {
+Result<Data> URLLoader::loadFile(const URL& url) const {
     const auto path = localPath(url);
     if (!path)
-        return failure(url, "not a local file path");
+        return loadFailure(url, "not a local file path");
     // Non-blocking, so that a FIFO cannot hold the open; it is refused below.
     const FileDescriptor file(::open(path->c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (file.get() < 0)
-        return failure(url, toUtf8Lossy(systemErrorText(errno)));
+        return loadFailure(url, Error::fromErrno(errno));
     struct stat status {};
     if (::fstat(file.get(), &status) != 0)
-        return failure(url, toUtf8Lossy(systemErrorText(errno)));
+        return loadFailure(url, Error::fromErrno(errno));
     if (!S_ISREG(status.st_mode))
-        return failure(url, "not a regular file");
+        return loadFailure(url, "not a regular file");
     if (static_cast<std::uintmax_t>(status.st_size) > options_.maximumLength)
-        return failure(url, tooLong(options_.maximumLength));
+        return loadFailure(url, tooLong(options_.maximumLength));
     Data bytes;
     bytes.reserve(static_cast<std::size_t>(status.st_size));
-    if (const int error = readToEnd(file.get(), bytes, options_.maximumLength))
-        return failure(url, error == EFBIG ? tooLong(options_.maximumLength)
-                                           : toUtf8Lossy(systemErrorText(error)));
-    return {std::move(bytes), {}};
+    // The file may still grow while it is read: the limit holds for what is read, not for
+    // what fstat said.
+    if (auto read = readToEnd(file.get(), bytes, options_.maximumLength); !read)
+        return read.error().cause == EFBIG ? loadFailure(url, tooLong(options_.maximumLength))
+                                           : loadFailure(url, read.error());
+    return bytes;
 }
 
-Result URLLoader::loadHTTP(const URL& url) const {
+Result<Data> URLLoader::loadHTTP(const URL& url) const {
     if (!url.host())
-        return failure(url, "no host");
+        return loadFailure(url, "no host");
     if (!curlReady())
-        return failure(url, "libcurl could not be initialised");
+        return loadFailure(url, "libcurl could not be initialised");
     const Easy curl(curl_easy_init(), curl_easy_cleanup);
     if (!curl)
-        return failure(url, "libcurl could not be initialised");
+        return loadFailure(url, "libcurl could not be initialised");
     Download download;
     download.limit = options_.maximumLength;
     char errorBuffer[CURL_ERROR_SIZE] = {};
@@ -157,12 +158,12 @@ Result URLLoader::loadHTTP(const URL& url) const {
     configure(curl.get(), address, options_, download, errorBuffer);
     const CURLcode code = curl_easy_perform(curl.get());
     if (code != CURLE_OK)
-        return failure(url, transferError(code, download, errorBuffer, options_));
+        return loadFailure(url, transferError(code, download, errorBuffer, options_));
     long status = 0;
     curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &status);
     if (status < 200 || status > 299)
-        return failure(url, "HTTP status " + std::to_string(status));
-    return {std::move(download.bytes), {}};
+        return loadFailure(url, "HTTP status " + std::to_string(status));
+    return std::move(download.bytes);
 }
 
 } // namespace platform

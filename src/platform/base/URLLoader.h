@@ -1,12 +1,11 @@
 #pragma once
 
 #include "platform/base/Data.h"
+#include "platform/base/Result.h"
 #include "platform/base/URL.h"
 
 #include <chrono>
 #include <cstddef>
-#include <optional>
-#include <string>
 
 namespace platform {
 
@@ -22,20 +21,16 @@ public:
         long maximumRedirects = 5;
     };
 
-    struct Result {
-        std::optional<Data> data;
-        std::string reason; // why there is no data, for the log
-    };
-
     URLLoader();
     explicit URLLoader(Options options);
 
-    // A redirect may lead to http: and https: only. A status other than 2xx fails.
-    [[nodiscard]] Result load(const URL& url) const;
+    // A redirect may lead to http: and https: only. A status other than 2xx fails. The
+    // error's message begins with the URL.
+    [[nodiscard]] Result<Data> load(const URL& url) const;
 
 private:
-    [[nodiscard]] Result loadFile(const URL& url) const;
-    [[nodiscard]] Result loadHTTP(const URL& url) const;
+    [[nodiscard]] Result<Data> loadFile(const URL& url) const;
+    [[nodiscard]] Result<Data> loadHTTP(const URL& url) const;
 
     Options options_;
 };

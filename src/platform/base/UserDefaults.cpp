@@ -136,9 +136,9 @@ void UserDefaults::setObject(const Value& value, const String& key) {
         removeObjectForKey(key);
         return;
     }
-    String problem;
-    if (!SettingsCoding::canKeep(key, value, problem)) {
-        report_(u"The setting \u201C" + key + u"\u201D was not changed: " + problem + u".");
+    if (const auto kept = SettingsCoding::canKeep(key, value); !kept) {
+        report_(u"The setting \u201C" + key + u"\u201D was not changed: " + kept.error().message +
+                u".");
         return;
     }
     {

@@ -17,8 +17,9 @@ bool isInterfaceName(std::string_view name) {
 
 std::optional<std::string> readLine(const std::filesystem::path& path) {
     const auto name = fromUtf8(path.string());
-    String reason;
-    const auto bytes = name ? FileReader::readData(*name, reason) : std::nullopt;
+    if (!name)
+        return std::nullopt;
+    const auto bytes = FileReader::readData(*name);
     if (!bytes)
         return std::nullopt;
     std::string text(bytesOf(*bytes));

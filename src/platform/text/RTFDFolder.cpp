@@ -15,8 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-RTFDFolder::WriteResult failure(const std::string& what, int error) {
-    return {false, what + ": " + toUtf8Lossy(systemErrorText(error))};
+tl::unexpected<Error> systemFailure(const std::string& what, int error) {
+    return failure(Error{Error::fromUtf8(what).message + u": " + systemErrorText(error), error});
 }
 
 std::optional<Data> readRegularFile(int folder, const char* name) {
@@ -28,7 +28,7 @@ std::optional<Data> readRegularFile(int folder, const char* name) {
     bool ok = fstat(file, &status) == 0 && S_ISREG(status.st_mode);
     if (ok) {
         contents.reserve(static_cast<std::size_t>(status.st_size));
-        ok = readToEnd(file, contents) == 0;
+        ok = readToEnd(file, contents).has_value();
     }
     close(file);
     if (!ok)
@@ -45,48 +45,49 @@ bool syncPath(const fs::path& path) {
     return synced;
 }
 
-RTFDFolder::WriteResult writeFiles(const RTFDFolder::Files& files, const fs::path& folder) {
+Result<> writeFiles(const RTFDFolder::Files& files, const fs::path& folder) {
     for (const auto& [name, contents] : files) {
         const auto utf8 = toUtf8(name);
         if (!utf8 || !RTFDFolder::isFileName(name))
-            return {false, "The package cannot hold a file named \"" + toUtf8Lossy(name) + "\""};
+            return failure(u"The package cannot hold a file named \"" + name + u"\"");
         const fs::path path = folder / *utf8;
         const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (file < 0)
-            return failure("Cannot create " + path.string(), errno);
-        const bool written = writeAll(file, contents) == 0 && fsync(file) == 0;
-        const int error = errno;
+            return systemFailure("Cannot create " + path.string(), errno);
+        const auto written = writeAll(file, contents);
+        const bool synced = written && fsync(file) == 0;
+        const int error = written ? errno : written.error().cause.value_or(EIO);
         close(file);
-        if (!written)
-            return failure("Cannot write " + path.string(), error);
+        if (!synced)
+            return systemFailure("Cannot write " + path.string(), error);
     }
     if (!syncPath(folder))
-        return failure("Cannot flush " + folder.string(), errno);
-    return {true, {}};
+        return systemFailure("Cannot flush " + folder.string(), errno);
+    return {};
 }
 
 // Puts the finished folder in the place of the old package. Without an exchange of the
 // two names (a file system that lacks it), the old one steps aside first and comes back
 // if the new one cannot take its place.
-RTFDFolder::WriteResult replaceFolder(const fs::path& finished, const fs::path& folder) {
+Result<> replaceFolder(const fs::path& finished, const fs::path& folder) {
     if (std::rename(finished.c_str(), folder.c_str()) == 0)
-        return {true, {}};
+        return {};
     if (renameat2(AT_FDCWD, finished.c_str(), AT_FDCWD, folder.c_str(), RENAME_EXCHANGE) == 0) {
         std::error_code ignored;
         fs::remove_all(finished, ignored); // now the old package
-        return {true, {}};
+        return {};
     }
     const fs::path aside = finished.string() + ".old";
     if (std::rename(folder.c_str(), aside.c_str()) != 0)
-        return failure("Cannot replace " + folder.string(), errno);
+        return systemFailure("Cannot replace " + folder.string(), errno);
     if (std::rename(finished.c_str(), folder.c_str()) != 0) {
         const int error = errno;
         std::rename(aside.c_str(), folder.c_str());
-        return failure("Cannot replace " + folder.string(), error);
+        return systemFailure("Cannot replace " + folder.string(), error);
     }
     std::error_code ignored;
     fs::remove_all(aside, ignored);
-    return {true, {}};
+    return {};
 }
 
 } // namespace
@@ -112,7 +113,7 @@ std::optional<RTFDFolder::Files> RTFDFolder::read(const fs::path& folder) {
     return files;
 }
 
-RTFDFolder::WriteResult RTFDFolder::write(const Files& files, const fs::path& path) {
+Result<> RTFDFolder::write(const Files& files, const fs::path& path) {
     const fs::path folder = path.has_filename() ? path : path.parent_path(); // "Doc.rtfd/"
     const fs::path parent = folder.has_parent_path() ? folder.parent_path() : fs::path(".");
     std::string hidden = ".";
@@ -120,12 +121,11 @@ RTFDFolder::WriteResult RTFDFolder::write(const Files& files, const fs::path& pa
     hidden += ".XXXXXX";
     std::string pattern = (parent / hidden).string();
     if (mkdtemp(pattern.data()) == nullptr)
-        return failure("Cannot create a folder beside " + folder.string(), errno);
+        return systemFailure("Cannot create a folder beside " + folder.string(), errno);
     const fs::path finished = pattern;
-    WriteResult result = writeFiles(files, finished);
-    if (result.succeeded)
-        result = replaceFolder(finished, folder);
-    if (!result.succeeded) {
+    auto result =
+        writeFiles(files, finished).and_then([&] { return replaceFolder(finished, folder); });
+    if (!result) {
         std::error_code ignored;
         fs::remove_all(finished, ignored);
         return result;

@@ -46,7 +46,7 @@ std::optional<RTFDPackage> RTFDPackage::readFromFolder(const std::filesystem::pa
     return RTFDPackage(std::move(*files));
 }
 
-RTFDFolder::WriteResult RTFDPackage::writeToFolder(const std::filesystem::path& folder) const {
+Result<> RTFDPackage::writeToFolder(const std::filesystem::path& folder) const {
     return RTFDFolder::write(files_, folder);
 }
 

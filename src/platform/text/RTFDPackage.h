@@ -36,7 +36,7 @@ public:
 
     [[nodiscard]] static std::optional<RTFDPackage>
     readFromFolder(const std::filesystem::path& folder);
-    [[nodiscard]] RTFDFolder::WriteResult writeToFolder(const std::filesystem::path& folder) const;
+    [[nodiscard]] Result<> writeToFolder(const std::filesystem::path& folder) const;
 
     [[nodiscard]] Data serializedData() const;
     // None when the data is no serialized package; files with names that are no file

@@ -14,6 +14,21 @@
 #include <algorithm>
 
 namespace platform {
+namespace {
+
+Result<FileWriteOutcome> writeToURL(Document& document, const platform::URL& url,
+                                    const String& typeName) {
+    std::optional<String> refusal;
+    const auto data = document.dataOfType(typeName, refusal);
+    if (!data)
+        return failure(refusal.value_or(u"The document's contents could not be made."));
+    const auto path = url.isFileURL() ? url.path() : std::nullopt;
+    if (!path)
+        return failure(u"The address does not name a file.");
+    return document.fileWriter().writeData(*data, *path);
+}
+
+} // namespace
 
 Document::Document() {
     exposeKey(u"documentEdited", [this] { return Value(Number::boolean(isDocumentEdited())); });
@@ -107,11 +122,14 @@ std::optional<Data> Document::dataOfType(const String&, std::optional<String>&) 
 bool Document::readFromURL(const platform::URL& url, const String& typeName,
                            std::optional<String>& error) {
     errorAlreadyReported_ = false;
-    String reason;
     const auto path = url.isFileURL() ? url.path() : std::nullopt;
-    const auto data = path ? FileReader::readData(*path, reason) : std::nullopt;
+    if (!path) {
+        error = u"The address does not name a file.";
+        return false;
+    }
+    const auto data = FileReader::readData(*path);
     if (!data) {
-        error = path ? reason : u"The address does not name a file.";
+        error = data.error().message;
         return false;
     }
     return readFromData(*data, typeName, error);
@@ -209,9 +227,9 @@ void Document::saveDocumentWithDelegate(std::function<void(bool didSave)> comple
         return;
     }
     saveToURL(*fileURL_, fileType_, SaveOperationType::Save,
-              [completion = std::move(completion)](const std::optional<String>& error) {
+              [completion = std::move(completion)](const Result<>& saved) {
                   if (completion)
-                      completion(!error);
+                      completion(saved.has_value());
               });
 }
 
@@ -238,9 +256,9 @@ void Document::runSaveAsPanel(std::function<void(bool didSave)> completion) {
                 return;
             }
             document->saveToURL(*url, document->fileType_, SaveOperationType::SaveAs,
-                                [completion](const std::optional<String>& error) {
+                                [completion](const Result<>& saved) {
                                     if (completion)
-                                        completion(!error);
+                                        completion(saved.has_value());
                                 });
         });
 }
@@ -249,23 +267,10 @@ void Document::saveToURL(const platform::URL& url, const String& typeName,
                          SaveOperationType operation, SaveCompletion completion) {
     const auto keepAlive = self();
     errorAlreadyReported_ = false;
-    std::optional<String> error;
-    std::optional<String> warning;
-    const auto data = dataOfType(typeName, error);
-    const auto path = url.isFileURL() ? url.path() : std::nullopt;
-    if (data && !path) {
-        error = u"The address does not name a file.";
-    } else if (data) {
-        auto written = fileWriter().writeData(*data, *path);
-        error = std::move(written.error);
-        warning = std::move(written.warning);
-    } else if (!error) {
-        error = u"The document's contents could not be made.";
-    }
-
-    if (error) {
+    const auto written = writeToURL(*this, url, typeName);
+    if (!written) {
         if (!errorAlreadyReported_)
-            presentError(DocumentAlerts::couldNotBeSaved(displayName()), *error);
+            presentError(DocumentAlerts::couldNotBeSaved(displayName()), written.error().message);
     } else {
         if (operation != SaveOperationType::AutosaveInPlace) {
             setFileType(typeName);
@@ -273,12 +278,13 @@ void Document::saveToURL(const platform::URL& url, const String& typeName,
                 setFileURL(url);
         }
         updateChangeCount(ChangeCleared);
-        if (warning)
-            DocumentAlerts::notice(DocumentAlerts::savedButMayNotLast(displayName()), *warning)
+        if (const auto& warning = written->warning)
+            DocumentAlerts::notice(DocumentAlerts::savedButMayNotLast(displayName()),
+                                   warning->message)
                 ->beginSheetModalForWindow(windowForSheet(), {});
     }
     if (completion)
-        completion(error);
+        completion(written ? Result<>() : failure(written.error()));
 }
 
 FileWriter& Document::fileWriter() {

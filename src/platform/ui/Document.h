@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Data.h"
+#include "platform/base/Result.h"
 #include "platform/base/URL.h"
 #include "platform/ui/DocumentChangeType.h"
 #include "platform/ui/OutletOwner.h"
@@ -43,7 +44,7 @@ class Document : public Responder, public WindowDelegate, public OutletOwner {
 public:
     // Told once the question whether to close has an answer.
     using ShouldCloseHandler = std::function<void(Document& document, bool shouldClose)>;
-    using SaveCompletion = std::function<void(const std::optional<String>& error)>;
+    using SaveCompletion = std::function<void(const Result<>& saved)>;
 
     // An edited document with a file that autosaves in place is written this many
     // seconds after its first change since it was last written.

@@ -35,8 +35,7 @@ std::optional<std::filesystem::path> fileSystemPath(const String& path) {
 }
 
 std::optional<AttributedString> readRTFFile(const String& path) {
-    String reason;
-    const auto bytes = FileReader::readData(path, reason);
+    const auto bytes = FileReader::readData(path);
     if (!bytes)
         return std::nullopt;
     return RTFReader::read(bytesOf(*bytes));
@@ -241,7 +240,7 @@ bool Text::writeRTFDToFile(const String& path, bool) const {
         return false;
     return RTFDPackage::fromAttributedString(storage_->attributedString())
         .writeToFolder(*location)
-        .succeeded;
+        .has_value();
 }
 
 void Text::didChangeText() {

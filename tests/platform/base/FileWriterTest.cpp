@@ -1,6 +1,7 @@
 #include "platform/base/FileWriter.h"
 
 #include "support/Files.h"
+#include "support/Results.h"
 #include "support/ScratchFolder.h"
 
 #include <sys/stat.h>
@@ -22,11 +23,11 @@ public:
     std::vector<std::string> seenWhileWriting;
 
 protected:
-    std::optional<String> writeBytes(int fd, const Data& data) override {
+    Result<> writeBytes(int fd, const Data& data) override {
         const Data half(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(data.size() / 2));
-        EXPECT_FALSE(FileWriter::writeBytes(fd, half));
+        EXPECT_TRUE(FileWriter::writeBytes(fd, half));
         seenWhileWriting = filesIn(folder_);
-        return reasonForError(ENOSPC);
+        return failure(Error::fromErrno(ENOSPC));
     }
 
 private:
@@ -36,7 +37,7 @@ private:
 // Replaces the file but cannot flush its folder, as a failing disk may not.
 class UnflushedFolderWriter : public FileWriter {
 protected:
-    std::optional<String> flushFolder(int) override { return reasonForError(EIO); }
+    Result<> flushFolder(int) override { return failure(Error::fromErrno(EIO)); }
 };
 
 class FileWriterTest : public testing::Test {
@@ -48,10 +49,10 @@ protected:
 TEST_F(FileWriterTest, WritesANewFileAndReplacesAnOldOneWhole) {
     const auto path = folder / "notes.sealscribe";
     const auto first = writer.writeData(dataFromBytes("first version"), pathString(path));
-    EXPECT_EQ(first.error, std::nullopt);
-    EXPECT_EQ(first.warning, std::nullopt);
+    ASSERT_TRUE(first) << messageOf(first);
+    EXPECT_EQ(first->warning, std::nullopt);
     EXPECT_EQ(readFile(path), "first version");
-    EXPECT_EQ(writer.writeData(dataFromBytes("second"), pathString(path)).error, std::nullopt);
+    EXPECT_TRUE(writer.writeData(dataFromBytes("second"), pathString(path)));
     EXPECT_EQ(readFile(path), "second");
     EXPECT_EQ(filesIn(folder.path()), std::vector<std::string>{"notes.sealscribe"})
         << "no temporary file is left beside it";
@@ -63,7 +64,7 @@ TEST_F(FileWriterTest, AFailureHalfWayLeavesTheOldFileAsItWas) {
     HalfWriter failing(folder.path());
     const auto result =
         failing.writeData(dataFromBytes("a new content that never arrives"), pathString(path));
-    EXPECT_EQ(result.error, u"No space left on device");
+    EXPECT_EQ(messageOf(result), "No space left on device");
     EXPECT_EQ(readFile(path), "the old content, which must survive");
     EXPECT_EQ(filesIn(folder.path()), std::vector<std::string>{"notes.sealscribe"});
     // The bytes go to a file without a name.
@@ -75,14 +76,15 @@ TEST_F(FileWriterTest, ReportsWhatItCannotWrite) {
     fs::create_directory(folder / "folder");
     const struct {
         fs::path path;
-        String reason;
+        std::string reason;
     } cases[] = {
-        {folder / "plain" / "notes.sealscribe", u"Not a directory"},
-        {folder / "missing" / "notes.sealscribe", u"No such file or directory"},
-        {folder / "folder", u"Is a directory"},
+        {folder / "plain" / "notes.sealscribe", "Not a directory"},
+        {folder / "missing" / "notes.sealscribe", "No such file or directory"},
+        {folder / "folder", "Is a directory"},
     };
     for (const auto& [path, reason] : cases) {
-        EXPECT_EQ(writer.writeData(dataFromBytes("x"), pathString(path)).error, reason) << path;
+        EXPECT_EQ(messageOf(writer.writeData(dataFromBytes("x"), pathString(path))), reason)
+            << path;
     }
     EXPECT_EQ(readFile(folder / "plain"), "a file, not a folder");
 }
@@ -92,8 +94,9 @@ TEST_F(FileWriterTest, AFolderThatCannotBeFlushedIsAWarningAfterTheReplacement) 
     writeFile(path, "old");
     UnflushedFolderWriter unflushed;
     const auto result = unflushed.writeData(dataFromBytes("new"), pathString(path));
-    EXPECT_EQ(result.error, std::nullopt);
-    EXPECT_EQ(result.warning, u"Input/output error");
+    ASSERT_TRUE(result) << messageOf(result);
+    EXPECT_EQ(result->warning, Error::fromErrno(EIO));
+    EXPECT_EQ(result->warning->message, u"Input/output error");
     EXPECT_EQ(readFile(path), "new");
 }
 
@@ -104,7 +107,7 @@ TEST_F(FileWriterTest, KeepsTheOldFilesPermissionsAndItsLink) {
     ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
     fs::create_symlink(target, link);
 
-    EXPECT_EQ(writer.writeData(dataFromBytes("new"), pathString(link)).error, std::nullopt);
+    EXPECT_TRUE(writer.writeData(dataFromBytes("new"), pathString(link)));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(readFile(target), "new");
     struct stat status {};
@@ -115,8 +118,7 @@ TEST_F(FileWriterTest, KeepsTheOldFilesPermissionsAndItsLink) {
 
     // A new file has the usual permissions, not those of an unnamed file.
     const mode_t mask = ::umask(022);
-    EXPECT_EQ(writer.writeData(dataFromBytes("new"), pathString(folder / "fresh")).error,
-              std::nullopt);
+    EXPECT_TRUE(writer.writeData(dataFromBytes("new"), pathString(folder / "fresh")));
     ::umask(mask);
     ASSERT_EQ(::stat((folder / "fresh").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0644u);
@@ -164,8 +166,7 @@ TEST_F(FileWriterTest, ASaveRemovesItsFilesLeftoversAndNothingElse) {
     }
 
     for (const auto& target : {std::string("notes.sealscribe"), longName})
-        EXPECT_EQ(writer.writeData(dataFromBytes("new"), pathString(folder / target)).error,
-                  std::nullopt);
+        EXPECT_TRUE(writer.writeData(dataFromBytes("new"), pathString(folder / target)));
     for (const auto& leftover : cases)
         EXPECT_EQ(fs::exists(fs::symlink_status(folder / leftover.name)), !leftover.removed)
             << leftover.name;

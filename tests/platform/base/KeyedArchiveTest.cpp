@@ -1,11 +1,13 @@
 #include "platform/base/KeyedArchiver.h"
 #include "platform/base/KeyedUnarchiver.h"
 #include "platform/base/Object.h"
+#include "support/Results.h"
 
 #include <gtest/gtest.h>
 #include <limits>
 
 using namespace platform;
+using testsupport::messageOf;
 
 namespace {
 
@@ -44,10 +46,9 @@ Data archive(const std::vector<std::string>& objects, const std::string& root = 
 }
 
 Value unarchived(const Data& data) {
-    std::string reason;
-    const Value value = KeyedUnarchiver::unarchiveObjectWithData(data, reason);
-    EXPECT_TRUE(reason.empty()) << reason;
-    return value;
+    const auto value = KeyedUnarchiver::unarchive(data);
+    EXPECT_TRUE(value) << messageOf(value);
+    return value.value_or(Value());
 }
 
 Dictionary documentLike() {
@@ -78,9 +79,8 @@ TEST(KeyedArchive, ValuesReadBack) {
               Value(Data{})},
     };
     for (const auto& value : cases) {
-        std::string reason;
-        const auto data = KeyedArchiver::archivedDataWithRootObject(value, reason);
-        ASSERT_TRUE(data) << reason;
+        const auto data = KeyedArchiver::archive(value);
+        ASSERT_TRUE(data) << messageOf(data);
         EXPECT_EQ(unarchived(*data), value);
     }
 }
@@ -106,9 +106,9 @@ TEST(KeyedArchive, WhatHasNoArchiveIsRefused) {
         {"deep", deep},
     };
     for (const auto& test : cases) {
-        std::string reason;
-        EXPECT_FALSE(KeyedArchiver::archivedDataWithRootObject(test.value, reason)) << test.name;
-        EXPECT_FALSE(reason.empty()) << test.name;
+        const auto data = KeyedArchiver::archive(test.value);
+        EXPECT_FALSE(data) << test.name;
+        EXPECT_FALSE(messageOf(data).empty()) << test.name;
     }
 }
 
@@ -189,10 +189,9 @@ TEST(KeyedArchive, DamagedArchivesFailWithAReason) {
                                      classRecord("NSMutableData")})},
     };
     for (const auto& test : cases) {
-        std::string reason;
-        EXPECT_TRUE(KeyedUnarchiver::unarchiveObjectWithData(test.data, reason).isNone())
-            << test.name;
-        EXPECT_FALSE(reason.empty()) << test.name;
+        const auto value = KeyedUnarchiver::unarchive(test.data);
+        EXPECT_FALSE(value) << test.name;
+        EXPECT_FALSE(messageOf(value).empty()) << test.name;
     }
 }
 
@@ -210,9 +209,9 @@ TEST(KeyedArchive, NestingAndSharingAreBounded) {
             instance(41, "<key>NS.objects</key>" + (i < 40 ? uids({i + 1, i + 1}) : "<array/>")));
     doubling.push_back(classRecord("NSArray"));
     for (const auto& objects : {deep, doubling}) {
-        std::string reason;
-        EXPECT_TRUE(KeyedUnarchiver::unarchiveObjectWithData(archive(objects), reason).isNone());
-        EXPECT_FALSE(reason.empty());
+        const auto value = KeyedUnarchiver::unarchive(archive(objects));
+        EXPECT_FALSE(value);
+        EXPECT_FALSE(messageOf(value).empty());
     }
     // Dictionaries copy their keys: many of them sharing one long key cost memory too.
     std::vector<std::string> keys = {"", classRecord("NSArray"), classRecord("NSDictionary")};
@@ -224,26 +223,25 @@ TEST(KeyedArchive, NestingAndSharingAreBounded) {
     }
     keys[0] = instance(2, members + "</array>");
     keys.push_back("<string>" + std::string(100'000, 'k') + "</string>");
-    std::string reason;
-    EXPECT_TRUE(KeyedUnarchiver::unarchiveObjectWithData(archive(keys), reason).isNone());
-    EXPECT_NE(reason.find("keys"), std::string::npos) << reason;
+    const auto value = KeyedUnarchiver::unarchive(archive(keys));
+    EXPECT_FALSE(value);
+    EXPECT_NE(messageOf(value).find("keys"), std::string::npos) << messageOf(value);
 }
 
 TEST(KeyedArchive, EveryTruncationAndCorruptionEndsInOrder) {
     const auto data = *KeyedArchiver::archivedDataWithRootObject(documentLike());
     for (std::size_t length = 0; length < data.size(); ++length) {
-        std::string reason;
         const Data prefix(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(length));
-        EXPECT_TRUE(KeyedUnarchiver::unarchiveObjectWithData(prefix, reason).isNone());
-        EXPECT_FALSE(reason.empty());
+        const auto value = KeyedUnarchiver::unarchive(prefix);
+        EXPECT_FALSE(value);
+        EXPECT_FALSE(messageOf(value).empty());
     }
     for (std::size_t position = 0; position < data.size(); ++position) {
         for (const int flip : {0x01, 0x10, 0x80, 0xFF}) {
             Data damaged = data;
             damaged[position] = static_cast<std::uint8_t>(damaged[position] ^ flip);
-            std::string reason;
-            const Value value = KeyedUnarchiver::unarchiveObjectWithData(damaged, reason);
-            EXPECT_TRUE(value.isNone() || reason.empty()) << position;
+            const auto value = KeyedUnarchiver::unarchive(damaged);
+            EXPECT_TRUE(value || !value.error().message.empty()) << position;
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "platform/base/PropertyList.h"
 
+#include "support/Results.h"
 #include "support/ScratchFolder.h"
 
 #include <cmath>
@@ -98,11 +99,10 @@ Dictionary everyKind() {
 
 TEST(PropertyList, EveryKindReadsBackInBothFormats) {
     for (const auto format : {PropertyListFormat::Binary, PropertyListFormat::XML}) {
-        std::string reason;
-        const auto bytes = PropertyList::write(everyKind(), format, &reason);
-        ASSERT_TRUE(bytes) << reason;
-        const auto back = PropertyList::read(*bytes, &reason);
-        ASSERT_TRUE(back) << reason;
+        const auto bytes = PropertyList::write(everyKind(), format);
+        ASSERT_TRUE(bytes) << testsupport::messageOf(bytes);
+        const auto back = PropertyList::read(*bytes);
+        ASSERT_TRUE(back) << testsupport::messageOf(back);
         EXPECT_EQ(*back, Value(everyKind()));
         // Integers come back as 64-bit numbers, unsigned only above INT64_MAX; reals as
         // doubles.
@@ -165,9 +165,9 @@ TEST(PropertyList, WhatHasNoPropertyListFormFailsWithAReason) {
         {"date that is no number in XML", Date(std::nan("")), PropertyListFormat::XML},
     };
     for (const auto& test : cases) {
-        std::string reason;
-        EXPECT_FALSE(PropertyList::write(test.value, test.format, &reason)) << test.name;
-        EXPECT_FALSE(reason.empty()) << test.name;
+        const auto bytes = PropertyList::write(test.value, test.format);
+        EXPECT_FALSE(bytes) << test.name;
+        EXPECT_FALSE(testsupport::messageOf(bytes).empty()) << test.name;
     }
 }
 
@@ -203,9 +203,9 @@ TEST(PropertyList, DamagedOrHostileInputFailsWithAReason) {
         {"date of 4 bytes", binary({std::string("\x32\x00\x00\x00\x00", 5)})},
     };
     for (const auto& test : cases) {
-        std::string reason;
-        EXPECT_FALSE(PropertyList::read(test.bytes, &reason)) << test.name;
-        EXPECT_FALSE(reason.empty()) << test.name;
+        const auto value = PropertyList::read(test.bytes);
+        EXPECT_FALSE(value) << test.name;
+        EXPECT_FALSE(testsupport::messageOf(value).empty()) << test.name;
     }
 }
 
@@ -242,10 +242,10 @@ TEST_F(PropertyListFile, DictionaryWithContentsOfFileReadsBothFormats) {
 
 TEST_F(PropertyListFile, OnlyADictionaryAtTheRootIsTaken) {
     const Value array = Array{Value(u"a")};
-    std::string reason;
-    EXPECT_FALSE(dictionaryWithContentsOfFile(
-        file("array.plist", *PropertyList::write(array, PropertyListFormat::XML)), &reason));
-    EXPECT_FALSE(reason.empty());
+    const auto dictionary = dictionaryWithContentsOfFile(
+        file("array.plist", *PropertyList::write(array, PropertyListFormat::XML)));
+    EXPECT_FALSE(dictionary);
+    EXPECT_FALSE(testsupport::messageOf(dictionary).empty());
     EXPECT_FALSE(dictionaryWithContentsOfFile(file("text.plist", dataFromBytes("LRA=1"))));
     EXPECT_FALSE(dictionaryWithContentsOfFile(*fromUtf8((folder_ / "missing").string())));
     EXPECT_FALSE(dictionaryWithContentsOfURL(*URL::fileURLWithPath(*fromUtf8(folder_.string()))));

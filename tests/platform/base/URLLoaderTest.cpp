@@ -1,6 +1,7 @@
 #include "platform/base/URLLoader.h"
 
 #include "support/Files.h"
+#include "support/Results.h"
 #include "support/ScratchFolder.h"
 
 #include <arpa/inet.h>
@@ -21,6 +22,7 @@ using namespace std::chrono_literals;
 using platform::Data;
 using platform::URL;
 using platform::URLLoader;
+using testsupport::messageOf;
 
 namespace {
 
@@ -179,12 +181,12 @@ TEST(URLLoader, ReadsTheBodyOfASuccessfulResponse) {
     });
     for (const char* path : {"/mac/sealscribe.plist", "/unsized"}) {
         const auto result = loader().load(url(server.url(path)));
-        ASSERT_TRUE(result.data) << result.reason;
-        EXPECT_EQ(*result.data, platform::dataFromBytes(binaryBody)) << path;
+        ASSERT_TRUE(result) << messageOf(result);
+        EXPECT_EQ(*result, platform::dataFromBytes(binaryBody)) << path;
     }
     const auto empty = loader().load(url(server.url("/empty")));
-    ASSERT_TRUE(empty.data) << empty.reason;
-    EXPECT_TRUE(empty.data->empty());
+    ASSERT_TRUE(empty) << messageOf(empty);
+    EXPECT_TRUE(empty->empty());
 }
 
 TEST(URLLoader, AStatusOutsideTwoHundredFails) {
@@ -197,8 +199,8 @@ TEST(URLLoader, AStatusOutsideTwoHundredFails) {
     });
     for (const char* path : {"/missing", "/broken", "/unchanged"}) {
         const auto result = loader().load(url(server.url(path)));
-        EXPECT_FALSE(result.data) << path;
-        EXPECT_NE(result.reason.find("HTTP status"), std::string::npos) << result.reason;
+        EXPECT_FALSE(result) << path;
+        EXPECT_NE(messageOf(result).find("HTTP status"), std::string::npos) << messageOf(result);
     }
 }
 
@@ -207,15 +209,15 @@ TEST(URLLoader, AServerThatNeverAnswersTimesOut) {
     URLLoader::Options options;
     options.timeout = 250ms;
     const auto result = URLLoader(options).load(url(server.url("/slow")));
-    EXPECT_FALSE(result.data);
-    EXPECT_NE(result.reason.find("imeout"), std::string::npos) << result.reason;
+    EXPECT_FALSE(result);
+    EXPECT_NE(messageOf(result).find("imeout"), std::string::npos) << messageOf(result);
 }
 
 TEST(URLLoader, ARefusedConnectionFails) {
     const LoopbackSocket closed(false); // bound, so that nobody else listens on its port
     const auto result = loader().load(url(closed.url("/mac/sealscribe.plist")));
-    EXPECT_FALSE(result.data);
-    EXPECT_FALSE(result.reason.empty());
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(messageOf(result).empty());
 }
 
 TEST(URLLoader, ABodyOverTheLimitFails) {
@@ -225,11 +227,12 @@ TEST(URLLoader, ABodyOverTheLimitFails) {
     });
     for (const char* path : {"/sized", "/unsized"}) {
         const auto over = loader(2047).load(url(server.url(path)));
-        EXPECT_FALSE(over.data) << path;
-        EXPECT_NE(over.reason.find("longer than 2047 bytes"), std::string::npos) << over.reason;
+        EXPECT_FALSE(over) << path;
+        EXPECT_NE(messageOf(over).find("longer than 2047 bytes"), std::string::npos)
+            << messageOf(over);
         const auto exact = loader(2048).load(url(server.url(path)));
-        ASSERT_TRUE(exact.data) << exact.reason;
-        EXPECT_EQ(exact.data->size(), 2048u);
+        ASSERT_TRUE(exact) << messageOf(exact);
+        EXPECT_EQ(exact->size(), 2048u);
     }
 }
 
@@ -244,17 +247,17 @@ TEST(URLLoader, RedirectsAreFollowedWithinTheLimit) {
         return response("302 Found", "", "Location: " + target + "x\r\n");
     });
     const auto moved = loader().load(url(server.url("/old")));
-    ASSERT_TRUE(moved.data) << moved.reason;
-    EXPECT_EQ(*moved.data, platform::dataFromBytes("moved"));
+    ASSERT_TRUE(moved) << messageOf(moved);
+    EXPECT_EQ(*moved, platform::dataFromBytes("moved"));
 
-    EXPECT_FALSE(loader().load(url(server.url("/loop"))).data);
+    EXPECT_FALSE(loader().load(url(server.url("/loop"))));
     const auto targets = server.targets();
     EXPECT_EQ(std::count_if(targets.begin(), targets.end(),
                             [](const std::string& t) { return t.starts_with("/loop"); }),
               1 + URLLoader::Options{}.maximumRedirects);
 
     const auto local = loader().load(url(server.url("/to-file")));
-    EXPECT_FALSE(local.data) << "a web server does not get to read local files";
+    EXPECT_FALSE(local) << "a web server does not get to read local files";
 }
 
 TEST(URLLoader, SeveralThreadsLoadAtOnce) {
@@ -265,7 +268,10 @@ TEST(URLLoader, SeveralThreadsLoadAtOnce) {
     std::vector<std::optional<Data>> results(4);
     std::vector<std::thread> threads;
     for (auto& result : results)
-        threads.emplace_back([&] { result = shared.load(url(server.url("/"))).data; });
+        threads.emplace_back([&] {
+            if (auto loaded = shared.load(url(server.url("/"))))
+                result = *std::move(loaded);
+        });
     for (auto& thread : threads)
         thread.join();
     for (const auto& result : results)
@@ -290,16 +296,16 @@ protected:
 TEST_F(URLLoaderFile, ReadsAFileWithinTheLimit) {
     const auto path = write("update list.plist", binaryBody);
     const auto result = loader(binaryBody.size()).load(fileURL(path));
-    ASSERT_TRUE(result.data) << result.reason;
-    EXPECT_EQ(*result.data, platform::dataFromBytes(binaryBody));
+    ASSERT_TRUE(result) << messageOf(result);
+    EXPECT_EQ(*result, platform::dataFromBytes(binaryBody));
 
     const auto empty = loader().load(fileURL(write("empty", "")));
-    ASSERT_TRUE(empty.data) << empty.reason;
-    EXPECT_TRUE(empty.data->empty());
+    ASSERT_TRUE(empty) << messageOf(empty);
+    EXPECT_TRUE(empty->empty());
 
     const auto over = loader(binaryBody.size() - 1).load(fileURL(path));
-    EXPECT_FALSE(over.data);
-    EXPECT_NE(over.reason.find("longer than"), std::string::npos) << over.reason;
+    EXPECT_FALSE(over);
+    EXPECT_NE(messageOf(over).find("longer than"), std::string::npos) << messageOf(over);
 }
 
 TEST_F(URLLoaderFile, WhatIsNoReadableFileFails) {
@@ -308,20 +314,20 @@ TEST_F(URLLoaderFile, WhatIsNoReadableFileFails) {
     const auto present = write("present", "x");
     for (const auto& target : {folder_ / "missing", folder_, fifo}) {
         const auto result = loader().load(fileURL(target));
-        EXPECT_FALSE(result.data) << target;
-        EXPECT_FALSE(result.reason.empty());
+        EXPECT_FALSE(result) << target;
+        EXPECT_FALSE(messageOf(result).empty());
     }
-    EXPECT_FALSE(loader().load(url("file://elsewhere" + present.native())).data)
+    EXPECT_FALSE(loader().load(url("file://elsewhere" + present.native())))
         << "a file on another host";
-    EXPECT_TRUE(loader().load(url("file://localhost" + present.native())).data);
-    EXPECT_FALSE(loader().load(url("file://" + present.native() + "%00.txt")).data)
+    EXPECT_TRUE(loader().load(url("file://localhost" + present.native())));
+    EXPECT_FALSE(loader().load(url("file://" + present.native() + "%00.txt")))
         << "an escaped NUL must not cut the path short";
 }
 
 TEST(URLLoader, OtherSchemesFail) {
     for (const char* text : {"mailto:support@example.com", "ftp://127.0.0.1/x", "http:/no-host"}) {
         const auto result = loader().load(url(text));
-        EXPECT_FALSE(result.data) << text;
-        EXPECT_FALSE(result.reason.empty());
+        EXPECT_FALSE(result) << text;
+        EXPECT_FALSE(messageOf(result).empty());
     }
 }

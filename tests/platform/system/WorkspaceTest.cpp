@@ -71,37 +71,44 @@ TEST_F(WorkspaceRequests, PathsWithoutPosixFormAskNothing) {
     EXPECT_TRUE(launcher_->requests().empty());
 }
 
-TEST_F(WorkspaceRequests, SelectFileAsksTheFileManagerThenOpensTheFolder) {
+TEST_F(WorkspaceRequests, SelectFileOpensTheFolderThatHoldsIt) {
     EXPECT_TRUE(workspace_.selectFile(u"/home/u/Dr. O'Neil, notes/a b.sealscribe", u""));
-    const auto uri = platform::toUtf8Lossy(
-        URL::fileURLWithPath(u"/home/u/Dr. O'Neil, notes/a b.sealscribe")->absoluteString());
-    ASSERT_EQ(uri.find(' '), std::string::npos);
-
-    std::string gvariant = "['";
-    std::string commaFree;
-    for (const char c : uri) {
-        if (c == '\'')
-            gvariant += '\\';
-        gvariant += c;
-        commaFree += c == ',' ? std::string("%2C") : std::string(1, c);
-    }
-    gvariant += "']";
-
-    const std::vector<Command> expected = {
-        {"gdbus", "call", "--session", "--dest", "org.freedesktop.FileManager1", "--object-path",
-         "/org/freedesktop/FileManager1", "--method", "org.freedesktop.FileManager1.ShowItems",
-         gvariant, "''"},
-        {"dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.FileManager1",
-         "/org/freedesktop/FileManager1", "org.freedesktop.FileManager1.ShowItems",
-         "array:string:" + commaFree, "string:"},
-        {"xdg-open", "/home/u/Dr. O'Neil, notes"},
-    };
-    EXPECT_EQ(onlyRequest(), expected);
+    EXPECT_EQ(onlyRequest(), (std::vector<Command>{{"xdg-open", "/home/u/Dr. O'Neil, notes"}}));
 }
 
 TEST_F(WorkspaceRequests, SelectingAFolderOpensItsParent) {
     EXPECT_TRUE(workspace_.selectFile(u"/home/u/Documents/", u""));
     EXPECT_EQ(onlyRequest().back(), (Command{"xdg-open", "/home/u"}));
+}
+
+// What a desktop backend is handed: absolute paths, and only requests that can be made.
+class RecordingDesktop : public platform::DesktopServices {
+public:
+    void openURL(const URL& url) override { requests.push_back(u"url " + url.absoluteString()); }
+    void openFile(const platform::String& path) override { requests.push_back(u"file " + path); }
+    void revealFile(const platform::String& path) override {
+        requests.push_back(u"reveal " + path);
+    }
+
+    std::vector<platform::String> requests;
+};
+
+TEST(WorkspaceDesktop, TheDesktopServicesGetTheRequestsThatCanBeMade) {
+    char directory[4096];
+    ASSERT_NE(getcwd(directory, sizeof directory), nullptr);
+    const auto cwd = *platform::fromUtf8(std::string(directory) == "/" ? "" : directory);
+    const auto desktop = std::make_shared<RecordingDesktop>();
+    Workspace workspace(desktop);
+    EXPECT_TRUE(workspace.openURL(URL::URLWithString(u"https://www.example.org/a?b=1")));
+    EXPECT_TRUE(workspace.openFile(u"notes.sealscribe"));
+    EXPECT_TRUE(workspace.selectFile(u"/home/u/a b.sealscribe", u"/"));
+    EXPECT_FALSE(workspace.openURL(URL::URLWithString(u"")));
+    EXPECT_FALSE(workspace.openFile(u"/tmp/\xD800"));
+    EXPECT_FALSE(workspace.selectFile(u"", u""));
+    EXPECT_EQ(desktop->requests,
+              (std::vector<platform::String>{u"url https://www.example.org/a?b=1",
+                                             u"file " + cwd + u"/notes.sealscribe",
+                                             u"reveal /home/u/a b.sealscribe"}));
 }
 
 TEST(SharedWorkspace, TestsCanReplaceItAndBringTheDefaultBack) {

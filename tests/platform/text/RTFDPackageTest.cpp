@@ -3,6 +3,7 @@
 #include "TextFixtures.h"
 #include "platform/text/SerializedFileWrapper.h"
 #include "support/Files.h"
+#include "support/Results.h"
 #include "support/ScratchFolder.h"
 
 #include <filesystem>
@@ -16,6 +17,7 @@ using platform::RTFDPackage;
 using platform::SerializedFileWrapper;
 using platform::String;
 using testsupport::filesIn;
+using testsupport::messageOf;
 using testsupport::writeFile;
 using textfixtures::attachmentText;
 
@@ -93,7 +95,7 @@ TEST_F(RTFDPackageTest, WritesAndReadsAFolder) {
     const AttributedString text = withAttachments();
     const fs::path path = folder_ / "Export.rtfd";
     const auto result = RTFDPackage::fromAttributedString(text).writeToFolder(path);
-    ASSERT_TRUE(result.succeeded) << result.message;
+    ASSERT_TRUE(result) << messageOf(result);
     EXPECT_EQ(filesIn(path), (std::vector<std::string>{"TXT.rtf", "notes.txt", "photo.png"}));
     EXPECT_EQ(filesIn(folder_), std::vector<std::string>{"Export.rtfd"});
     const auto package = RTFDPackage::readFromFolder(path);
@@ -108,20 +110,18 @@ TEST_F(RTFDPackageTest, ReplacesAnExistingPackageWhole) {
     writeFile(path / "stale.png", "old");
     const auto result =
         RTFDPackage::fromAttributedString(AttributedString(u"new")).writeToFolder(path);
-    ASSERT_TRUE(result.succeeded) << result.message;
+    ASSERT_TRUE(result) << messageOf(result);
     EXPECT_EQ(filesIn(path), std::vector<std::string>{"TXT.rtf"});
     EXPECT_EQ(RTFDPackage::readFromFolder(path)->attributedString()->string(), u"new");
     EXPECT_EQ(filesIn(folder_), std::vector<std::string>{"Doc.rtfd"});
 
     ASSERT_TRUE(RTFDPackage::fromAttributedString(AttributedString(u"slash"))
-                    .writeToFolder(path.string() + "/")
-                    .succeeded);
+                    .writeToFolder(path.string() + "/"));
     EXPECT_EQ(RTFDPackage::readFromFolder(path)->attributedString()->string(), u"slash");
 
     writeFile(folder_ / "plain.rtf", "{\\rtf1 a file}");
     ASSERT_TRUE(RTFDPackage::fromAttributedString(AttributedString(u"x"))
-                    .writeToFolder(folder_ / "plain.rtf")
-                    .succeeded);
+                    .writeToFolder(folder_ / "plain.rtf"));
     EXPECT_TRUE(fs::is_directory(folder_ / "plain.rtf"));
 }
 
@@ -132,14 +132,14 @@ TEST_F(RTFDPackageTest, AFailedWriteLeavesTheOldPackage) {
     const RTFDFolder::Files files{{u"TXT.rtf", platform::dataFromBytes("{\\rtf1 new}")},
                                   {u"z/evil", platform::dataFromBytes("x")}};
     const auto result = RTFDFolder::write(files, path);
-    EXPECT_FALSE(result.succeeded);
-    EXPECT_FALSE(result.message.empty());
+    ASSERT_FALSE(result);
+    EXPECT_FALSE(result.error().message.empty());
     EXPECT_EQ(textfixtures::readFile((path / "TXT.rtf").string()), "{\\rtf1 old}");
     EXPECT_EQ(filesIn(folder_), std::vector<std::string>{"Doc.rtfd"});
 
     const auto noFolder = RTFDPackage::fromAttributedString(AttributedString(u"x"))
                               .writeToFolder(folder_ / "missing" / "Doc.rtfd");
-    EXPECT_FALSE(noFolder.succeeded);
+    EXPECT_FALSE(noFolder);
 }
 
 TEST_F(RTFDPackageTest, ReadsTheRegularFilesOfTheFolderOnly) {

@@ -16,17 +16,17 @@ const String question =
 // Writes half of the bytes and then fails, as a disk that fills up does.
 class HalfWriter : public FileWriter {
 protected:
-    std::optional<String> writeBytes(int fd, const Data& data) override {
+    Result<> writeBytes(int fd, const Data& data) override {
         const Data half(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(data.size() / 2));
         (void)FileWriter::writeBytes(fd, half);
-        return reasonForError(ENOSPC);
+        return failure(Error::fromErrno(ENOSPC));
     }
 };
 
 // Replaces the file but cannot flush its folder, as a failing disk may not.
 class UnflushedFolderWriter : public FileWriter {
 protected:
-    std::optional<String> flushFolder(int) override { return reasonForError(EIO); }
+    Result<> flushFolder(int) override { return failure(Error::fromErrno(EIO)); }
 };
 
 using DocumentLifecycleTest = DocumentTest;
