@@ -6,7 +6,7 @@
 #include "platform/text/ParagraphStyle.h"
 #include "platform/text/Range.h"
 #include "platform/text/TextAttributes.h"
-#include "platform/ui/Listeners.h"
+#include "platform/base/Listeners.h"
 #include "platform/ui/TextFormatting.h"
 #include "platform/ui/TextUndo.h"
 #include "platform/ui/View.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/base/Observation.h"
-#include "platform/ui/Listeners.h"
+#include "platform/base/Listeners.h"
 #include "platform/ui/ModalResponse.h"
 #include "platform/ui/Rect.h"
 #include "platform/ui/Responder.h"
