@@ -75,6 +75,9 @@ public:
     // Told the key of every change of a value, whichever key and however it was made.
     [[nodiscard]] Observation addChangeObserver(ChangeObserver observer);
 
+protected:
+    [[nodiscard]] bool takesAnyKey() const override { return true; }
+
 private:
     void keyDidChange(const String& key);
     [[nodiscard]] bool writeChanges();

@@ -9,16 +9,14 @@ std::shared_ptr<UserDefaultsController> UserDefaultsController::sharedUserDefaul
 }
 
 UserDefaultsController::UserDefaultsController(std::shared_ptr<UserDefaults> defaults)
-    : values_(std::make_shared<UserDefaultsValues>(std::move(defaults))) {
-    exposeKey(u"values", [this] { return Value(std::static_pointer_cast<Object>(values_)); });
-}
+    : values_(*this, u"values", std::make_shared<UserDefaultsValues>(std::move(defaults))) {}
 
 void UserDefaultsController::setInitialValues(const Dictionary& initialValues) {
-    values_->setInitialValues(initialValues);
+    values_.get()->setInitialValues(initialValues);
 }
 
 const Dictionary& UserDefaultsController::initialValues() const {
-    return values_->initialValues();
+    return values_.get()->initialValues();
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Object.h"
+#include "platform/base/Property.h"
 #include "platform/base/UserDefaults.h"
 #include "platform/base/UserDefaultsValues.h"
 
@@ -21,10 +22,10 @@ public:
     void setInitialValues(const Dictionary& initialValues);
     const Dictionary& initialValues() const;
 
-    std::shared_ptr<Object> values() const { return values_; }
+    std::shared_ptr<Object> values() const { return values_.get(); }
 
 private:
-    std::shared_ptr<UserDefaultsValues> values_;
+    Property<std::shared_ptr<UserDefaultsValues>> values_;
 };
 
 } // namespace platform

@@ -67,9 +67,7 @@ SpellChecker::SpellChecker() : SpellChecker(std::nullopt) {
 }
 
 SpellChecker::SpellChecker(std::optional<SpellDictionary> dictionary)
-    : dictionary_(std::move(dictionary)) {
-    exposeKey(u"ignoredWords", [this] { return Value(Number::uint64(ignoredWords_)); });
-}
+    : dictionary_(std::move(dictionary)) {}
 
 SpellChecker::~SpellChecker() = default;
 
@@ -127,8 +125,7 @@ void SpellChecker::ignoreWord(std::u16string_view word) {
         return;
     // Hunspell's run-time word list lives in memory only.
     checker->hunspell->add(*encoded);
-    ++ignoredWords_;
-    didChangeValueForKey(u"ignoredWords");
+    ignoredWords_.set(ignoredWords_.get() + 1);
 }
 
 std::vector<Range> SpellChecker::misspelledWords(std::u16string_view text) const {

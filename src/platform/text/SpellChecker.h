@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Object.h"
+#include "platform/base/Property.h"
 #include "platform/base/String.h"
 #include "platform/text/Range.h"
 #include "platform/text/SpellDictionary.h"
@@ -41,6 +42,9 @@ public:
     // The dictionary's guesses, best first.
     [[nodiscard]] std::vector<String> suggestions(std::u16string_view word) const;
     void ignoreWord(std::u16string_view word);
+    [[nodiscard]] const Property<std::uint64_t>& ignoredWordsProperty() const {
+        return ignoredWords_;
+    }
 
     // The words of the text that are checked and misspelled, in order.
     [[nodiscard]] std::vector<Range> misspelledWords(std::u16string_view text) const;
@@ -53,7 +57,7 @@ private:
     mutable bool findDictionary_ = false;
     mutable bool loaded_ = false;
     mutable std::unique_ptr<Engine> engine_;
-    std::size_t ignoredWords_ = 0;
+    Property<std::uint64_t> ignoredWords_{*this, u"ignoredWords", 0};
 };
 
 } // namespace platform

@@ -26,8 +26,6 @@ std::shared_ptr<Application>& installedApplication() {
 } // namespace
 
 Application::Application() {
-    exposeKey(u"active", [this] { return Value(Number::boolean(active_)); });
-    exposeKey(u"running", [this] { return Value(Number::boolean(running_)); });
     exposeAction(u"terminate:", [this](const Sender& sender) { terminate(sender); });
 }
 
@@ -44,11 +42,6 @@ void Application::setSharedApplication(const std::shared_ptr<Application>& appli
     installedApplication() = application;
 }
 
-void Application::setMainMenu(const std::shared_ptr<Menu>& menu) {
-    mainMenu_ = menu;
-    didChangeValueForKey(u"mainMenu");
-}
-
 std::vector<std::shared_ptr<Window>> Application::windows() const {
     std::vector<std::shared_ptr<Window>> live;
     for (const auto& weak : windows_)
@@ -58,10 +51,8 @@ std::vector<std::shared_ptr<Window>> Application::windows() const {
 }
 
 void Application::setActive(bool active) {
-    if (active == active_)
+    if (!active_.change(active))
         return;
-    active_ = active;
-    didChangeValueForKey(u"active");
     const auto applicationDelegate = delegate();
     if (!applicationDelegate)
         return;
@@ -77,8 +68,7 @@ void Application::finishLaunching() {
         applicationDelegate->applicationWillFinishLaunching(*this);
     if (launchHook_)
         launchHook_();
-    running_ = true;
-    didChangeValueForKey(u"running");
+    running_.set(true);
     if (const auto applicationDelegate = delegate())
         applicationDelegate->applicationDidFinishLaunching(*this);
 }
@@ -104,8 +94,7 @@ void Application::terminate(const Sender&) {
 }
 
 void Application::stopRunning() {
-    running_ = false;
-    didChangeValueForKey(u"running");
+    running_.set(false);
 }
 
 bool Application::sendAction(const String& action, const std::shared_ptr<Responder>& target,
@@ -184,12 +173,12 @@ void Application::makeKeyWindow(const std::shared_ptr<Window>& window) {
     const auto previous = keyWindow();
     if (previous == window)
         return;
-    keyWindow_ = window;
+    keyWindowHeld_ = window;
     if (previous)
         previous->setKey(false);
     if (window)
         window->setKey(true);
-    didChangeValueForKey(u"keyWindow");
+    keyWindow_.changed();
 }
 
 void Application::windowOrderedOut(Window& window) {
@@ -251,7 +240,7 @@ void Application::terminateLaterWhenNoWindowIsLeft() {
         std::static_pointer_cast<Application>(shared_from_this());
     OperationQueue::mainQueue().addOperationWithBlock([weakSelf] {
         const auto application = weakSelf.lock();
-        if (application && application->running_ && application->modalSessions_ == 0 &&
+        if (application && application->isRunning() && application->modalSessions_ == 0 &&
             application->windows().empty())
             application->terminate(nullptr);
     });

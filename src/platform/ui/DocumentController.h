@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/base/Observation.h"
+#include "platform/base/Property.h"
 #include "platform/base/URL.h"
+#include "platform/ui/Document.h"
 #include "platform/ui/Responder.h"
 
 #include <functional>
@@ -12,7 +14,6 @@
 namespace platform {
 
 class Application;
-class Document;
 
 // Makes, opens, keeps and closes the program's documents. The program registers its
 // document class for its type (a factory and the type's file extensions) and connects
@@ -21,7 +22,7 @@ class Document;
 // it review the unsaved documents before terminating, and lets it autosave when the
 // application stops being active. One is shared by the program; tests install their own.
 //
-// Observable key: "documents".
+// Observable: "documents".
 class DocumentController : public Responder {
 public:
     using DocumentFactory = std::function<std::shared_ptr<Document>()>;
@@ -65,6 +66,10 @@ public:
 
     // The open documents, in the order they were opened.
     [[nodiscard]] const std::vector<std::shared_ptr<Document>>& documents() const {
+        return documents_.get();
+    }
+    [[nodiscard]] const Property<std::vector<std::shared_ptr<Document>>>&
+    documentsProperty() const {
         return documents_;
     }
     void addDocument(const std::shared_ptr<Document>& document);
@@ -137,7 +142,7 @@ private:
     void finishReview(bool didCloseAll);
 
     std::vector<Registration> registrations_;
-    std::vector<std::shared_ptr<Document>> documents_;
+    Property<std::vector<std::shared_ptr<Document>>> documents_{*this, u"documents"};
     std::shared_ptr<Review> review_;
     bool reviewing_ = false; // inside continueReview's loop
     Observation applicationActive_;

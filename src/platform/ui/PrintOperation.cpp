@@ -19,9 +19,7 @@ std::shared_ptr<PrintOperation> PrintOperation::printOperationWithView(std::shar
     return std::make_shared<PrintOperation>(std::move(view));
 }
 
-PrintOperation::PrintOperation(std::shared_ptr<View> view) : view_(std::move(view)) {
-    exposeKey(u"state", [this] { return Value(Number::int32(static_cast<int>(state_))); });
-}
+PrintOperation::PrintOperation(std::shared_ptr<View> view) : view_(std::move(view)) {}
 
 void PrintOperation::runOperation(Completion completion) {
     completion_ = std::move(completion);
@@ -42,10 +40,9 @@ void PrintOperation::cancel() {
 }
 
 void PrintOperation::finish(State state) {
-    if (state_ != State::Pending)
+    if (this->state() != State::Pending)
         return;
-    state_ = state;
-    didChangeValueForKey(u"state");
+    state_.set(state);
     if (auto completion = std::move(completion_))
         completion(state == State::Printed);
 }

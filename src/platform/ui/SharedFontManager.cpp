@@ -27,11 +27,7 @@ void SharedFontManager::setSharedFontManager(std::shared_ptr<SharedFontManager> 
 SharedFontManager::SharedFontManager() : SharedFontManager(nullptr) {}
 
 SharedFontManager::SharedFontManager(std::shared_ptr<const FontManager> fonts)
-    : fonts_(std::move(fonts)) {
-    exposeKey(
-        u"enabled", [this] { return Value(Number::boolean(enabled_)); },
-        [this](const Value& value) { setEnabled(value.boolValue()); });
-}
+    : fonts_(std::move(fonts)) {}
 
 SharedFontManager::~SharedFontManager() = default;
 
@@ -48,13 +44,6 @@ std::vector<String> SharedFontManager::availableFontFamilies() const {
 
 std::optional<Font> SharedFontManager::fontWithName(const String& family, double size) const {
     return fonts().fontWithName(family, size);
-}
-
-void SharedFontManager::setEnabled(bool enabled) {
-    if (enabled_ == enabled)
-        return;
-    enabled_ = enabled;
-    didChangeValueForKey(u"enabled");
 }
 
 } // namespace platform
