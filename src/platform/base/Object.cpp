@@ -38,34 +38,8 @@ private:
     std::unique_ptr<const String> key_;
 };
 
-class Object::ExposedKey final : public PropertyBase {
-public:
-    ExposedKey(Object& owner, std::unique_ptr<const String> key, Getter getter, Setter setter)
-        : PropertyBase(owner, *key), key_(std::move(key)), getter_(std::move(getter)),
-          setter_(std::move(setter)) {}
-
-    [[nodiscard]] Value value() const override {
-        commitPendingEdits();
-        return getter_ ? getter_() : Value();
-    }
-    void setValue(const Value& value) override {
-        if (setter_)
-            setter_(value);
-    }
-
-private:
-    std::unique_ptr<const String> key_;
-    Getter getter_;
-    Setter setter_;
-};
-
 Object::Object() = default;
 Object::~Object() = default;
-
-void Object::exposeKey(const String& key, Getter getter, Setter setter) {
-    exposedKeys_.push_back(std::make_unique<ExposedKey>(*this, std::make_unique<const String>(key),
-                                                        std::move(getter), std::move(setter)));
-}
 
 PropertyBase* Object::property(const String& key) const {
     const auto found = std::ranges::find_if(
@@ -76,14 +50,14 @@ PropertyBase* Object::property(const String& key) const {
 PropertyBase* Object::observable(const String& key) {
     if (auto* found = property(key))
         return found;
-    if (!takesAnyKey())
+    if (!hasOpenKey(key))
         return nullptr;
     openKeys_.push_back(std::make_unique<OpenKey>(*this, std::make_unique<const String>(key)));
     return openKeys_.back().get();
 }
 
 bool Object::hasKey(const String& key) const {
-    return takesAnyKey() || property(key);
+    return property(key) || hasOpenKey(key);
 }
 
 Value Object::valueForKey(const String& key) const {

@@ -18,8 +18,8 @@ class PropertyBase;
 // observes those members through the class's handles, while bindings and key paths read,
 // write and observe them by key through this class.
 //
-// An object of open keys (the settings) takes any key: it answers valueForKey and
-// setValueForKey itself and tells its observers with didChangeValueForKey.
+// An object of open keys (the settings, which take any key) answers hasOpenKey,
+// valueForKey and setValueForKey itself and tells its observers with didChangeValueForKey.
 class Object : public std::enable_shared_from_this<Object> {
 public:
     using Observer = std::function<void(const Value& newValue)>;
@@ -37,7 +37,7 @@ public:
     Value valueForKeyPath(const String& keyPath) const;
     void setValueForKeyPath(const Value& value, const String& keyPath);
 
-    // A declared key, or any key for an object of open keys.
+    // A declared key, or an open one.
     [[nodiscard]] bool hasKey(const String& key) const;
 
     // By key, for bindings and key paths; the observer lives as long as the returned
@@ -59,28 +59,24 @@ public:
     virtual bool isEqual(const Object& other) const { return this == &other; }
 
 protected:
-    using Getter = std::function<Value()>;
-    using Setter = std::function<void(const Value&)>;
-    // Being replaced by Property and ComputedProperty.
-    void exposeKey(const String& key, Getter getter, Setter setter = {});
-
-    // True for an object of open keys; for now every object, until all keys are declared.
-    [[nodiscard]] virtual bool takesAnyKey() const { return true; }
-    // Tells the observers of a key of an object of open keys (or an exposed one).
+    // The keys an object of open keys takes besides its properties.
+    [[nodiscard]] virtual bool hasOpenKey(const String& key) const {
+        (void)key;
+        return false;
+    }
+    // Tells the observers of an open key.
     void didChangeValueForKey(const String& key);
 
 private:
     friend class PropertyBase;
     class OpenKey;
-    class ExposedKey;
 
     [[nodiscard]] PropertyBase* property(const String& key) const;
-    // The key's property; for an object of open keys, one made for the key on first use.
+    // The key's property; for an open key, one made for it on first use.
     [[nodiscard]] PropertyBase* observable(const String& key);
 
     std::vector<PropertyBase*> properties_; // the declared ones and the open keys
     std::vector<std::unique_ptr<OpenKey>> openKeys_;
-    std::vector<std::unique_ptr<ExposedKey>> exposedKeys_;
 };
 
 } // namespace platform

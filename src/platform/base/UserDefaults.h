@@ -76,7 +76,7 @@ public:
     [[nodiscard]] Observation addChangeObserver(ChangeObserver observer);
 
 protected:
-    [[nodiscard]] bool takesAnyKey() const override { return true; }
+    [[nodiscard]] bool hasOpenKey(const String&) const override { return true; }
 
 private:
     void keyDidChange(const String& key);

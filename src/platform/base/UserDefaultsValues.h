@@ -21,7 +21,7 @@ public:
     void setInitialValues(const Dictionary& initialValues);
 
 protected:
-    [[nodiscard]] bool takesAnyKey() const override { return true; }
+    [[nodiscard]] bool hasOpenKey(const String&) const override { return true; }
 
 private:
     std::shared_ptr<UserDefaults> defaults_;

@@ -44,18 +44,12 @@ inline platform::URL fileURL(const fs::path& path) {
 // reader has shown its own alert.
 class TextDocument : public platform::Document {
 public:
-    TextDocument() {
-        exposeKey(
-            u"text", [this] { return platform::Value(text_); },
-            [this](const platform::Value& value) { setText(value.stringValue().value_or(u"")); });
-        exposeOutlet(u"textField", textField);
-    }
+    TextDocument() { exposeOutlet(u"textField", textField); }
 
-    [[nodiscard]] String text() const { return text_; }
+    [[nodiscard]] String text() const { return text_.get(); }
     // An edit by the user.
     void setText(const String& text) {
-        text_ = text;
-        didChangeValueForKey(u"text");
+        text_.set(text);
         updateChangeCount(platform::ChangeDone);
     }
 
@@ -70,8 +64,7 @@ public:
             setErrorAlreadyReported();
             return false;
         }
-        text_ = platform::fromUtf8(bytes).value_or(u"");
-        didChangeValueForKey(u"text");
+        text_.set(platform::fromUtf8(bytes).value_or(u""));
         ++reads;
         return true;
     }
@@ -81,7 +74,7 @@ public:
             error = u"The writer refused.";
             return std::nullopt;
         }
-        return platform::dataFromBytes(platform::toUtf8(text_).value());
+        return platform::dataFromBytes(platform::toUtf8(text()).value());
     }
 
     String windowNibName() const override { return u"TextDocument"; }
@@ -97,7 +90,7 @@ public:
     bool refuseToWrite = false;
 
 private:
-    String text_;
+    platform::Property<String> text_{*this, u"text", {}, &TextDocument::setText};
 };
 
 // A fresh application, document controller and interface registry per test, on a manual

@@ -21,12 +21,6 @@ public:
         exposeOutlet(u"mySheet", mySheet);
         exposeOutlet(u"okButton", okButton);
         exposeOutlet(u"weakMenu", weakMenu);
-        exposeKey(
-            u"name", [this] { return Value(name); },
-            [this](const Value& value) {
-                name = value.stringValue().value_or(u"");
-                didChangeValueForKey(u"name");
-            });
         exposeAction(u"confirm:", [this](const Sender& sender) { senders.push_back(sender); });
     }
 
@@ -36,6 +30,13 @@ public:
     std::weak_ptr<Menu> weakMenu;
     String name = u"first";
     std::vector<Sender> senders;
+
+private:
+    platform::ComputedProperty<String> nameByKey_{*this, u"name", [this] { return name; },
+                                                  [this](const String& value) {
+                                                      name = value;
+                                                      nameByKey_.changed();
+                                                  }};
 };
 
 // A helper object of the interface with an outlet back to the owner.
