@@ -1,9 +1,9 @@
 #include "platform/base/Object.h"
 
+#include "platform/base/BaseEnvironment.h"
 #include "platform/base/PropertyBase.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace platform {
 namespace {
@@ -16,10 +16,8 @@ std::pair<String, String> splitFirstKey(const String& keyPath) {
 }
 
 void reportUnknownKey(const String& key, const char16_t* use) {
-    std::fprintf(stderr, "Sealscribe: %s\n",
-                 toUtf8Lossy(u"the key \u201c" + key + u"\u201d was " + use +
-                             u", but the object has no such key")
-                     .c_str());
+    BaseEnvironment::current().reportFailure(u"the key \u201c" + key + u"\u201d was " + use +
+                                             u", but the object has no such key");
 }
 
 } // namespace

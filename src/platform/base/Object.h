@@ -42,7 +42,8 @@ public:
 
     // By key, for bindings and key paths; the observer lives as long as the returned
     // observation and is given valueForKey(key). Observing a key the object lacks is a
-    // fault of the program: it is reported, and nobody is told.
+    // fault of the program: it is reported (BaseEnvironment::reportFailure), and nobody is
+    // told.
     [[nodiscard]] Observation addObserver(const String& key, Observer observer);
 
     // An edit of the key that a view holds and hands over only when asked (a text view

@@ -1,5 +1,6 @@
 #include "platform/base/UserDefaults.h"
 
+#include "platform/base/BaseEnvironment.h"
 #include "platform/base/NumberText.h"
 #include "platform/base/SettingsCoding.h"
 
@@ -24,8 +25,7 @@ fs::path homeFolder() {
 } // namespace
 
 std::shared_ptr<UserDefaults> UserDefaults::standardUserDefaults() {
-    static const auto standard = std::make_shared<UserDefaults>(standardSettingsFolder());
-    return standard;
+    return BaseEnvironment::current().standardUserDefaults();
 }
 
 fs::path UserDefaults::standardSettingsFolder() {

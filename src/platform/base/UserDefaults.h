@@ -29,7 +29,8 @@ public:
     static constexpr const char* settingsFileName = "Settings.plist";
     static constexpr std::chrono::milliseconds defaultWriteDelay{1000};
 
-    // The store of the program, over standardSettingsFolder(); its messages go to the log.
+    // The store of the program's environment (BaseEnvironment), over standardSettingsFolder()
+    // unless the environment has a folder of its own; its messages go to the log.
     static std::shared_ptr<UserDefaults> standardUserDefaults();
 
     // $XDG_CONFIG_HOME/Sealscribe, or ~/.config/Sealscribe.

@@ -1,11 +1,11 @@
 #include "platform/base/UserDefaultsController.h"
 
+#include "platform/base/BaseEnvironment.h"
+
 namespace platform {
 
 std::shared_ptr<UserDefaultsController> UserDefaultsController::sharedUserDefaultsController() {
-    static const auto shared =
-        std::make_shared<UserDefaultsController>(UserDefaults::standardUserDefaults());
-    return shared;
+    return BaseEnvironment::current().sharedUserDefaultsController();
 }
 
 UserDefaultsController::UserDefaultsController(std::shared_ptr<UserDefaults> defaults)

@@ -13,7 +13,7 @@ namespace platform {
 // a setting, and an observer of a key of values() follows it.
 class UserDefaultsController : public Object {
 public:
-    // The controller of the standard store.
+    // The controller of the standard store, of the program's environment (BaseEnvironment).
     static std::shared_ptr<UserDefaultsController> sharedUserDefaultsController();
 
     explicit UserDefaultsController(std::shared_ptr<UserDefaults> defaults);

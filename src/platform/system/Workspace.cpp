@@ -1,9 +1,9 @@
 #include "platform/system/Workspace.h"
 
 #include "platform/system/ProcessLauncher.h"
+#include "platform/system/SystemEnvironment.h"
 
 #include <filesystem>
-#include <mutex>
 
 namespace platform {
 namespace {
@@ -11,9 +11,6 @@ namespace {
 constexpr const char* fileManagerBusName = "org.freedesktop.FileManager1";
 constexpr const char* fileManagerObjectPath = "/org/freedesktop/FileManager1";
 constexpr const char* showItemsMethod = "org.freedesktop.FileManager1.ShowItems";
-
-std::mutex sharedMutex;
-std::shared_ptr<Workspace> sharedInstance;
 
 std::string ascii(const String& text) {
     return std::string(text.begin(), text.end());
@@ -86,15 +83,11 @@ std::string containingFolder(std::string path) {
 } // namespace
 
 std::shared_ptr<Workspace> Workspace::sharedWorkspace() {
-    const std::lock_guard lock(sharedMutex);
-    if (!sharedInstance)
-        sharedInstance = std::make_shared<Workspace>(std::make_shared<ProcessLauncher>());
-    return sharedInstance;
+    return SystemEnvironment::current().workspace();
 }
 
 void Workspace::setSharedWorkspace(std::shared_ptr<Workspace> workspace) {
-    const std::lock_guard lock(sharedMutex);
-    sharedInstance = std::move(workspace);
+    SystemEnvironment::current().setWorkspace(std::move(workspace));
 }
 
 Workspace::Workspace(std::shared_ptr<Launcher> launcher) : launcher_(std::move(launcher)) {}

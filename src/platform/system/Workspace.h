@@ -15,7 +15,8 @@ namespace platform {
 // launcher reports failures to the log.
 class Workspace {
 public:
-    // Over a ProcessLauncher unless a test has set its own.
+    // The environment's (SystemEnvironment): over a ProcessLauncher unless a test has set its
+    // own.
     [[nodiscard]] static std::shared_ptr<Workspace> sharedWorkspace();
     // None brings the default back.
     static void setSharedWorkspace(std::shared_ptr<Workspace> workspace);

@@ -3,17 +3,14 @@
 #include "platform/base/Number.h"
 #include "platform/text/CharsetConverter.h"
 #include "platform/text/SpellingWords.h"
+#include "platform/text/TextEnvironment.h"
 
 #include <algorithm>
 #include <fstream>
 #include <hunspell.hxx>
-#include <mutex>
 
 namespace platform {
 namespace {
-
-std::mutex sharedMutex;
-std::shared_ptr<SpellChecker> sharedInstance;
 
 constexpr char16_t typographicApostrophe = u'\u2019';
 
@@ -51,15 +48,11 @@ struct SpellChecker::Engine {
 };
 
 std::shared_ptr<SpellChecker> SpellChecker::sharedSpellChecker() {
-    const std::lock_guard lock(sharedMutex);
-    if (!sharedInstance)
-        sharedInstance = std::make_shared<SpellChecker>();
-    return sharedInstance;
+    return TextEnvironment::current().spellChecker();
 }
 
 void SpellChecker::setSharedSpellChecker(std::shared_ptr<SpellChecker> checker) {
-    const std::lock_guard lock(sharedMutex);
-    sharedInstance = std::move(checker);
+    TextEnvironment::current().setSpellChecker(std::move(checker));
 }
 
 SpellChecker::SpellChecker() : SpellChecker(std::nullopt) {

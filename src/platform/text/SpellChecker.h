@@ -24,7 +24,8 @@ namespace platform {
 // Make checkers with std::make_shared and use them from the main thread.
 class SpellChecker : public Object {
 public:
-    // The program's checker, made when first asked: the user's dictionary.
+    // The environment's checker (TextEnvironment), made when first asked: the user's
+    // dictionary.
     [[nodiscard]] static std::shared_ptr<SpellChecker> sharedSpellChecker();
     // None brings a new default back.
     static void setSharedSpellChecker(std::shared_ptr<SpellChecker> checker);

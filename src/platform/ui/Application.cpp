@@ -4,6 +4,7 @@
 #include "platform/base/ProgrammingError.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/ApplicationDelegate.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuItem.h"
 #include "platform/ui/ModalPanelRunner.h"
@@ -16,14 +17,6 @@
 #include <set>
 
 namespace platform {
-namespace {
-
-std::shared_ptr<Application>& installedApplication() {
-    static std::shared_ptr<Application> application;
-    return application;
-}
-
-} // namespace
 
 Application::Application() {
     exposeAction(u"terminate:", [this](const Sender& sender) { terminate(sender); });
@@ -32,14 +25,11 @@ Application::Application() {
 Application::~Application() = default;
 
 std::shared_ptr<Application> Application::sharedApplication() {
-    auto& application = installedApplication();
-    if (!application)
-        application = std::make_shared<Application>();
-    return application;
+    return Environment::current().application();
 }
 
 void Application::setSharedApplication(const std::shared_ptr<Application>& application) {
-    installedApplication() = application;
+    Environment::current().setApplication(application);
 }
 
 std::vector<std::shared_ptr<Window>> Application::windows() const {

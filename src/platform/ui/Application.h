@@ -22,7 +22,8 @@ class SavePanel;
 
 // The application: its delegate, main menu, windows and key window, the active state,
 // launching and termination, the responder chain for nil-targeted actions, and
-// application-modal alerts. One is shared by the program; tests install their own.
+// application-modal alerts. One is shared by the program, in its Environment; tests
+// install their own.
 //
 // Observable: "active", "running", "keyWindow", "mainMenu". Answers the action
 // "terminate:".
@@ -35,9 +36,9 @@ public:
     Application();
     ~Application() override;
 
-    // The installed application; one is made on first use when none is installed.
+    // The environment's application; one is made on first use when none is installed.
     [[nodiscard]] static std::shared_ptr<Application> sharedApplication();
-    // Installs an application (none: the next use makes a fresh one).
+    // Installs an application in the environment (none: the next use makes a fresh one).
     static void setSharedApplication(const std::shared_ptr<Application>& application);
 
     // The program's name as its windows and dialogs show it.

@@ -1,20 +1,13 @@
 #include "platform/ui/Bundle.h"
 
-#include <mutex>
+#include "platform/ui/Environment.h"
+
 #include <system_error>
 
 namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::mutex mainMutex;
-std::shared_ptr<Bundle> mainInstance;
-
-fs::path runningExecutable() {
-    std::error_code error;
-    return fs::read_symlink("/proc/self/exe", error);
-}
 
 bool isPlainName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
@@ -23,15 +16,11 @@ bool isPlainName(const std::string& name) {
 } // namespace
 
 std::shared_ptr<Bundle> Bundle::mainBundle() {
-    const std::lock_guard lock(mainMutex);
-    if (!mainInstance)
-        mainInstance = std::make_shared<Bundle>(resourceFolderForExecutable(runningExecutable()));
-    return mainInstance;
+    return Environment::current().mainBundle();
 }
 
 void Bundle::setMainBundle(std::shared_ptr<Bundle> bundle) {
-    const std::lock_guard lock(mainMutex);
-    mainInstance = std::move(bundle);
+    Environment::current().setMainBundle(std::move(bundle));
 }
 
 fs::path Bundle::resourceFolderForExecutable(const fs::path& executable) {

@@ -6,6 +6,7 @@
 #include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/DocumentAlerts.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/OpenPanel.h"
 #include "platform/ui/PathExtension.h"
 #include "platform/ui/Window.h"
@@ -15,11 +16,6 @@
 
 namespace platform {
 namespace {
-
-std::shared_ptr<DocumentController>& installedController() {
-    static std::shared_ptr<DocumentController> controller;
-    return controller;
-}
 
 // The file's path with links, "." and ".." resolved as far as the file exists.
 std::optional<std::filesystem::path> normalPath(const URL& url) {
@@ -37,15 +33,12 @@ std::optional<std::filesystem::path> normalPath(const URL& url) {
 } // namespace
 
 std::shared_ptr<DocumentController> DocumentController::sharedDocumentController() {
-    auto& controller = installedController();
-    if (!controller)
-        controller = std::make_shared<DocumentController>();
-    return controller;
+    return Environment::current().documentController();
 }
 
 void DocumentController::setSharedDocumentController(
     const std::shared_ptr<DocumentController>& controller) {
-    installedController() = controller;
+    Environment::current().setDocumentController(controller);
 }
 
 DocumentController::DocumentController() {

@@ -20,7 +20,8 @@ class Application;
 // the controller to the application, which then asks it last in the responder chain
 // ("newDocument:", "openDocument:"), lets it open an untitled document at launch, has
 // it review the unsaved documents before terminating, and lets it autosave when the
-// application stops being active. One is shared by the program; tests install their own.
+// application stops being active. One is shared by the program, in its Environment; tests
+// install their own.
 //
 // Observable: "documents".
 class DocumentController : public Responder {
@@ -33,7 +34,7 @@ public:
                            const std::optional<String>& error)>;
     using CloseAllReply = std::function<void(bool didCloseAll)>;
 
-    // The installed controller; one is made on first use when none is installed.
+    // The environment's controller; one is made on first use when none is installed.
     [[nodiscard]] static std::shared_ptr<DocumentController> sharedDocumentController();
     // Installs a controller (none: the next use makes a fresh one).
     static void setSharedDocumentController(const std::shared_ptr<DocumentController>& controller);

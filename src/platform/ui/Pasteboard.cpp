@@ -1,5 +1,7 @@
 #include "platform/ui/Pasteboard.h"
 
+#include "platform/ui/Environment.h"
+
 #include <algorithm>
 
 namespace platform {
@@ -7,8 +9,7 @@ namespace platform {
 Pasteboard::Pasteboard() = default;
 
 std::shared_ptr<Pasteboard> Pasteboard::generalPasteboard() {
-    static const auto general = std::make_shared<Pasteboard>();
-    return general;
+    return Environment::current().generalPasteboard();
 }
 
 void Pasteboard::clearContents() {

@@ -23,6 +23,7 @@ public:
 
     Pasteboard();
 
+    // The environment's, made on first use.
     [[nodiscard]] static std::shared_ptr<Pasteboard> generalPasteboard();
 
     void clearContents();

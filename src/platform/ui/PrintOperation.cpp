@@ -1,18 +1,11 @@
 #include "platform/ui/PrintOperation.h"
 
+#include "platform/ui/Environment.h"
+
 namespace platform {
-namespace {
 
-// The print panel is shown on the main thread only.
-PrintOperation::Presenter& presenter() {
-    static PrintOperation::Presenter instance;
-    return instance;
-}
-
-} // namespace
-
-void PrintOperation::setPresenter(Presenter newPresenter) {
-    presenter() = std::move(newPresenter);
+void PrintOperation::setPresenter(Presenter presenter) {
+    Environment::current().setPrintPresenter(std::move(presenter));
 }
 
 std::shared_ptr<PrintOperation> PrintOperation::printOperationWithView(std::shared_ptr<View> view) {
@@ -23,7 +16,7 @@ PrintOperation::PrintOperation(std::shared_ptr<View> view) : view_(std::move(vie
 
 void PrintOperation::runOperation(Completion completion) {
     completion_ = std::move(completion);
-    const auto shown = presenter();
+    const auto shown = Environment::current().printPresenter();
     if (!shown) {
         cancel();
         return;

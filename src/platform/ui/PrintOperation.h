@@ -19,7 +19,8 @@ public:
     using Presenter = std::function<void(const std::shared_ptr<PrintOperation>& operation)>;
     using Completion = std::function<void(bool printed)>;
 
-    // None removes the presenter; without one an operation is cancelled when it runs.
+    // The environment's presenter; none removes it, and without one an operation is
+    // cancelled when it runs.
     static void setPresenter(Presenter presenter);
 
     [[nodiscard]] static std::shared_ptr<PrintOperation>

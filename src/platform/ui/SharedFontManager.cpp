@@ -1,27 +1,16 @@
 #include "platform/ui/SharedFontManager.h"
 
 #include "platform/text/FontManager.h"
-
-#include <mutex>
+#include "platform/ui/Environment.h"
 
 namespace platform {
-namespace {
-
-std::mutex sharedMutex;
-std::shared_ptr<SharedFontManager> sharedInstance;
-
-} // namespace
 
 std::shared_ptr<SharedFontManager> SharedFontManager::sharedFontManager() {
-    const std::lock_guard lock(sharedMutex);
-    if (!sharedInstance)
-        sharedInstance = std::make_shared<SharedFontManager>();
-    return sharedInstance;
+    return Environment::current().fontManager();
 }
 
 void SharedFontManager::setSharedFontManager(std::shared_ptr<SharedFontManager> manager) {
-    const std::lock_guard lock(sharedMutex);
-    sharedInstance = std::move(manager);
+    Environment::current().setFontManager(std::move(manager));
 }
 
 SharedFontManager::SharedFontManager() : SharedFontManager(nullptr) {}

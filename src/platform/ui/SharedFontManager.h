@@ -18,8 +18,8 @@ class FontManager;
 // by key) hear of every change.
 class SharedFontManager : public Object {
 public:
+    // The environment's, made on first use; none brings a new default back.
     [[nodiscard]] static std::shared_ptr<SharedFontManager> sharedFontManager();
-    // None brings a new default back.
     static void setSharedFontManager(std::shared_ptr<SharedFontManager> manager);
 
     // Over fontconfig's fonts, read when first asked.

@@ -1,6 +1,7 @@
 #include "platform/system/Workspace.h"
 
 #include "platform/system/RecordingLauncher.h"
+#include "platform/system/SystemEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -105,6 +106,7 @@ TEST_F(WorkspaceRequests, SelectingAFolderOpensItsParent) {
 }
 
 TEST(SharedWorkspace, TestsCanReplaceItAndBringTheDefaultBack) {
+    platform::SystemEnvironment environment;
     const auto original = Workspace::sharedWorkspace();
     EXPECT_EQ(Workspace::sharedWorkspace(), original);
 

@@ -7,6 +7,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/DocumentController.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/InterfaceRegistry.h"
 #include "platform/ui/ScriptedPanelRunner.h"
 #include "platform/ui/TextField.h"
@@ -93,17 +94,18 @@ private:
     platform::Property<String> text_{*this, u"text", {}, &TextDocument::setText};
 };
 
-// A fresh application, document controller and interface registry per test, on a manual
-// run loop, whose modal alerts and panels fail the test unless an answer is scripted. The
+// A fresh environment with its application, document controller and interface registry per
+// test, on a manual run loop, whose modal alerts and panels fail the test unless an answer
+// is scripted. What cannot be connected, or observed by key, goes to `messages`. The
 // controller opens TextDocuments of the type "sealscribe"; their interface is a window
 // with a text field bound to the document's text.
 class DocumentTest : public testing::Test {
 protected:
     DocumentTest() {
-        platform::Application::setSharedApplication(app);
+        environment.setApplication(app);
         app->setModalRunner(modal);
-        platform::InterfaceRegistry::setSharedRegistry(registry);
-        platform::DocumentController::setSharedDocumentController(controller);
+        environment.setInterfaceRegistry(registry);
+        environment.setDocumentController(controller);
         controller->registerDocumentClass<TextDocument>(u"sealscribe", {u"sealscribe"});
         controller->connectToApplication(app);
         registry->registerInterface(u"TextDocument", [](platform::LoadedInterface& interface) {
@@ -122,9 +124,6 @@ protected:
         const auto documents = controller->documents();
         for (const auto& document : documents)
             document->close();
-        platform::DocumentController::setSharedDocumentController(nullptr);
-        platform::InterfaceRegistry::setSharedRegistry(nullptr);
-        platform::Application::setSharedApplication(nullptr);
     }
 
     std::shared_ptr<TextDocument> newDocument() {
@@ -154,6 +153,9 @@ protected:
     platform::ManualRunLoop loop;
     platform::ScopedMainRunLoop installed{loop};
     ScratchFolder folder;
+    std::vector<String> messages;
+    // Before what it holds, so that it ends what the test left in it.
+    platform::Environment environment{folder / "Sealscribe"};
     std::shared_ptr<platform::Application> app = std::make_shared<platform::Application>();
     std::shared_ptr<platform::ScriptedPanelRunner> modal =
         std::make_shared<platform::ScriptedPanelRunner>(
@@ -163,7 +165,6 @@ protected:
             [this](const String& message) { messages.push_back(message); });
     std::shared_ptr<platform::DocumentController> controller =
         std::make_shared<platform::DocumentController>();
-    std::vector<String> messages;
 };
 
 } // namespace documenttest
