@@ -73,14 +73,14 @@ inline platform::Data rtf(const std::string& text) {
 class DocumentTest : public testing::Test {
 protected:
     DocumentTest() {
-        environment.setApplication(app);
+        environment.application.set(app);
         app->setModalRunner(modal);
-        environment.setDocumentController(controller);
+        environment.documentController.set(controller);
         controller->connectToApplication(app);
         MyDocument::registerDocumentType(*controller);
-        environment.setInterfaceRegistry(registry);
+        environment.interfaceRegistry.set(registry);
         MyDocumentInterface::registerIn(*registry);
-        environment.system().setWorkspace(std::make_shared<platform::Workspace>(launcher));
+        environment.system().workspace.set(std::make_shared<platform::Workspace>(launcher));
         platform::UserDefaults::standardUserDefaults()->registerDefaults({
             {u"StartupFontFamily", platform::Value(u"Helvetica")},
             {u"StartupFontSize", platform::Value(platform::Number::float64(12.0))},

@@ -39,7 +39,7 @@ inline bool waitUntil(const std::function<bool()>& condition) {
 // which also drives the main run loop.
 class GuiTest : public testing::Test {
 protected:
-    GuiTest() { environment.setApplication(app); }
+    GuiTest() { environment.application.set(app); }
     ~GuiTest() override { renderer.reset(); }
 
     static bool waitUntil(const std::function<bool()>& condition) {

@@ -50,7 +50,7 @@ class SpellCheckTest : public guitest::GuiTest {
 protected:
     SpellCheckTest() {
         const std::string folder = std::string(SEALSCRIBE_TEST_DATA) + "/spelling/";
-        environment.text().setSpellChecker(std::make_shared<SpellChecker>(
+        environment.text().spellChecker.set(std::make_shared<SpellChecker>(
             SpellDictionary{folder + "tiny.aff", folder + "tiny.dic"}));
         textView->setContinuousSpellCheckingEnabled(true);
         textView->setDelegate(delegate);

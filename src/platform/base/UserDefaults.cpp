@@ -25,7 +25,11 @@ fs::path homeFolder() {
 } // namespace
 
 std::shared_ptr<UserDefaults> UserDefaults::standardUserDefaults() {
-    return BaseEnvironment::current().standardUserDefaults();
+    auto& environment = BaseEnvironment::current();
+    return environment.userDefaults.get([&environment] {
+        return std::make_shared<UserDefaults>(
+            environment.settingsFolder().value_or(standardSettingsFolder()));
+    });
 }
 
 fs::path UserDefaults::standardSettingsFolder() {

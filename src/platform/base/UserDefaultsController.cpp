@@ -5,7 +5,9 @@
 namespace platform {
 
 std::shared_ptr<UserDefaultsController> UserDefaultsController::sharedUserDefaultsController() {
-    return BaseEnvironment::current().sharedUserDefaultsController();
+    return BaseEnvironment::current().userDefaultsController.get([] {
+        return std::make_shared<UserDefaultsController>(UserDefaults::standardUserDefaults());
+    });
 }
 
 UserDefaultsController::UserDefaultsController(std::shared_ptr<UserDefaults> defaults)

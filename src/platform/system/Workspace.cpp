@@ -83,11 +83,12 @@ std::string containingFolder(std::string path) {
 } // namespace
 
 std::shared_ptr<Workspace> Workspace::sharedWorkspace() {
-    return SystemEnvironment::current().workspace();
+    return SystemEnvironment::current().workspace.get(
+        [] { return std::make_shared<Workspace>(std::make_shared<ProcessLauncher>()); });
 }
 
 void Workspace::setSharedWorkspace(std::shared_ptr<Workspace> workspace) {
-    SystemEnvironment::current().setWorkspace(std::move(workspace));
+    SystemEnvironment::current().workspace.set(std::move(workspace));
 }
 
 Workspace::Workspace(std::shared_ptr<Launcher> launcher) : launcher_(std::move(launcher)) {}

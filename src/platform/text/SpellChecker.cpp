@@ -48,11 +48,11 @@ struct SpellChecker::Engine {
 };
 
 std::shared_ptr<SpellChecker> SpellChecker::sharedSpellChecker() {
-    return TextEnvironment::current().spellChecker();
+    return TextEnvironment::current().spellChecker.get();
 }
 
 void SpellChecker::setSharedSpellChecker(std::shared_ptr<SpellChecker> checker) {
-    TextEnvironment::current().setSpellChecker(std::move(checker));
+    TextEnvironment::current().spellChecker.set(std::move(checker));
 }
 
 SpellChecker::SpellChecker() : SpellChecker(std::nullopt) {

@@ -25,11 +25,11 @@ Application::Application() {
 Application::~Application() = default;
 
 std::shared_ptr<Application> Application::sharedApplication() {
-    return Environment::current().application();
+    return Environment::current().application.get();
 }
 
 void Application::setSharedApplication(const std::shared_ptr<Application>& application) {
-    Environment::current().setApplication(application);
+    Environment::current().application.set(application);
 }
 
 std::vector<std::shared_ptr<Window>> Application::windows() const {

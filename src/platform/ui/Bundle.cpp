@@ -9,6 +9,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+fs::path runningExecutable() {
+    std::error_code error;
+    return fs::read_symlink("/proc/self/exe", error);
+}
+
 bool isPlainName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
@@ -16,11 +21,12 @@ bool isPlainName(const std::string& name) {
 } // namespace
 
 std::shared_ptr<Bundle> Bundle::mainBundle() {
-    return Environment::current().mainBundle();
+    return Environment::current().mainBundle.get(
+        [] { return std::make_shared<Bundle>(resourceFolderForExecutable(runningExecutable())); });
 }
 
 void Bundle::setMainBundle(std::shared_ptr<Bundle> bundle) {
-    Environment::current().setMainBundle(std::move(bundle));
+    Environment::current().mainBundle.set(std::move(bundle));
 }
 
 fs::path Bundle::resourceFolderForExecutable(const fs::path& executable) {

@@ -33,12 +33,12 @@ std::optional<std::filesystem::path> normalPath(const URL& url) {
 } // namespace
 
 std::shared_ptr<DocumentController> DocumentController::sharedDocumentController() {
-    return Environment::current().documentController();
+    return Environment::current().documentController.get();
 }
 
 void DocumentController::setSharedDocumentController(
     const std::shared_ptr<DocumentController>& controller) {
-    Environment::current().setDocumentController(controller);
+    Environment::current().documentController.set(controller);
 }
 
 DocumentController::DocumentController() {

@@ -8,18 +8,7 @@
 #include "platform/ui/ServicesRegistry.h"
 #include "platform/ui/SharedFontManager.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace platform {
-namespace {
-
-std::filesystem::path runningExecutable() {
-    std::error_code error;
-    return std::filesystem::read_symlink("/proc/self/exe", error);
-}
-
-} // namespace
 
 struct Environment::Below {
     Below() = default;
@@ -31,15 +20,16 @@ struct Environment::Below {
     TextEnvironment text;
 };
 
-Environment::Environment() : below_(std::make_unique<Below>()) {
-    base().setFailureReporter(
-        [this](const String& message) { reportToInterfaceRegistry(message); });
-}
+Environment::Environment() : Environment(std::make_unique<Below>()) {}
 
 Environment::Environment(std::filesystem::path settingsFolder)
-    : below_(std::make_unique<Below>(std::move(settingsFolder))) {
-    base().setFailureReporter(
-        [this](const String& message) { reportToInterfaceRegistry(message); });
+    : Environment(std::make_unique<Below>(std::move(settingsFolder))) {}
+
+Environment::Environment(std::unique_ptr<Below> below) : below_(std::move(below)) {
+    below_->base.failureReporter = [](const String& message) {
+        if (const auto& sink = InterfaceRegistry::sharedRegistry()->messageSink())
+            sink(message);
+    };
 }
 
 Environment::Environment(Fallback fallback) : EnvironmentPart(fallback) {}
@@ -48,13 +38,13 @@ Environment::Environment(Fallback fallback) : EnvironmentPart(fallback) {}
 // object that ends may still ask for a shared one, which the members then end.
 Environment::~Environment() {
     if (below_)
-        below_->base.setFailureReporter({});
-    documentController_.set(nullptr);
-    application_.set(nullptr);
-    interfaceRegistry_.set(nullptr);
-    fontManager_.set(nullptr);
-    generalPasteboard_.set(nullptr);
-    setPrintPresenter({});
+        below_->base.failureReporter = nullptr;
+    documentController.set(nullptr);
+    application.set(nullptr);
+    interfaceRegistry.set(nullptr);
+    fontManager.set(nullptr);
+    generalPasteboard.set(nullptr);
+    printPresenter = nullptr;
 }
 
 BaseEnvironment& Environment::base() {
@@ -71,72 +61,6 @@ SystemEnvironment& Environment::system() {
 
 TextEnvironment& Environment::text() {
     return below_ ? below_->text : TextEnvironment::current();
-}
-
-void Environment::reportToInterfaceRegistry(const String& message) {
-    const auto registry = interfaceRegistry();
-    if (registry->messageSink())
-        registry->messageSink()(message);
-}
-
-std::shared_ptr<Application> Environment::application() {
-    return application_.get();
-}
-
-void Environment::setApplication(std::shared_ptr<Application> application) {
-    application_.set(std::move(application));
-}
-
-std::shared_ptr<DocumentController> Environment::documentController() {
-    return documentController_.get();
-}
-
-void Environment::setDocumentController(std::shared_ptr<DocumentController> controller) {
-    documentController_.set(std::move(controller));
-}
-
-std::shared_ptr<InterfaceRegistry> Environment::interfaceRegistry() {
-    return interfaceRegistry_.get();
-}
-
-void Environment::setInterfaceRegistry(std::shared_ptr<InterfaceRegistry> registry) {
-    interfaceRegistry_.set(std::move(registry));
-}
-
-ServicesRegistry& Environment::servicesRegistry() {
-    return *servicesRegistry_.get();
-}
-
-std::shared_ptr<Pasteboard> Environment::generalPasteboard() {
-    return generalPasteboard_.get();
-}
-
-std::shared_ptr<Bundle> Environment::mainBundle() {
-    return mainBundle_.get([] {
-        return std::make_shared<Bundle>(Bundle::resourceFolderForExecutable(runningExecutable()));
-    });
-}
-
-void Environment::setMainBundle(std::shared_ptr<Bundle> bundle) {
-    mainBundle_.set(std::move(bundle));
-}
-
-std::shared_ptr<SharedFontManager> Environment::fontManager() {
-    return fontManager_.get();
-}
-
-void Environment::setFontManager(std::shared_ptr<SharedFontManager> manager) {
-    fontManager_.set(std::move(manager));
-}
-
-PrintOperation::Presenter Environment::printPresenter() {
-    const std::lock_guard lock(presenterMutex_);
-    return printPresenter_;
-}
-
-void Environment::setPrintPresenter(PrintOperation::Presenter presenter) {
-    const std::lock_guard lock(presenterMutex_);
-    printPresenter_ = std::move(presenter);
 }
 
 } // namespace platform

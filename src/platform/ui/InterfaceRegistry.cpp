@@ -7,11 +7,11 @@
 namespace platform {
 
 std::shared_ptr<InterfaceRegistry> InterfaceRegistry::sharedRegistry() {
-    return Environment::current().interfaceRegistry();
+    return Environment::current().interfaceRegistry.get();
 }
 
 void InterfaceRegistry::setSharedRegistry(const std::shared_ptr<InterfaceRegistry>& registry) {
-    Environment::current().setInterfaceRegistry(registry);
+    Environment::current().interfaceRegistry.set(registry);
 }
 
 void InterfaceRegistry::logMessage(const String& message) {

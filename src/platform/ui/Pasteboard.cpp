@@ -9,7 +9,7 @@ namespace platform {
 Pasteboard::Pasteboard() = default;
 
 std::shared_ptr<Pasteboard> Pasteboard::generalPasteboard() {
-    return Environment::current().generalPasteboard();
+    return Environment::current().generalPasteboard.get();
 }
 
 void Pasteboard::clearContents() {

@@ -5,7 +5,7 @@
 namespace platform {
 
 void PrintOperation::setPresenter(Presenter presenter) {
-    Environment::current().setPrintPresenter(std::move(presenter));
+    Environment::current().printPresenter = std::move(presenter);
 }
 
 std::shared_ptr<PrintOperation> PrintOperation::printOperationWithView(std::shared_ptr<View> view) {
@@ -16,7 +16,7 @@ PrintOperation::PrintOperation(std::shared_ptr<View> view) : view_(std::move(vie
 
 void PrintOperation::runOperation(Completion completion) {
     completion_ = std::move(completion);
-    const auto shown = Environment::current().printPresenter();
+    const auto shown = Environment::current().printPresenter;
     if (!shown) {
         cancel();
         return;

@@ -6,7 +6,7 @@
 namespace platform {
 
 ServicesRegistry& ServicesRegistry::shared() {
-    return Environment::current().servicesRegistry();
+    return *Environment::current().servicesRegistry.get();
 }
 
 void ServicesRegistry::registerServicesProvider(ServicesProvider& provider, const String& name) {

@@ -6,11 +6,11 @@
 namespace platform {
 
 std::shared_ptr<SharedFontManager> SharedFontManager::sharedFontManager() {
-    return Environment::current().fontManager();
+    return Environment::current().fontManager.get();
 }
 
 void SharedFontManager::setSharedFontManager(std::shared_ptr<SharedFontManager> manager) {
-    Environment::current().setFontManager(std::move(manager));
+    Environment::current().fontManager.set(std::move(manager));
 }
 
 SharedFontManager::SharedFontManager() : SharedFontManager(nullptr) {}

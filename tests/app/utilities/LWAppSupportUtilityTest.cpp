@@ -45,9 +45,9 @@ TEST(LWAppSupportUtilityRelease, DottedStringOfEveryForm) {
 class LWAppSupportUtilityLinks : public testing::Test {
 protected:
     LWAppSupportUtilityLinks() {
-        environment.setApplication(app);
+        environment.application.set(app);
         app->setModalRunner(modal);
-        environment.system().setWorkspace(std::make_shared<platform::Workspace>(launcher));
+        environment.system().workspace.set(std::make_shared<platform::Workspace>(launcher));
     }
 
     std::vector<std::string> opened() const {

@@ -102,10 +102,10 @@ private:
 class DocumentTest : public testing::Test {
 protected:
     DocumentTest() {
-        environment.setApplication(app);
+        environment.application.set(app);
         app->setModalRunner(modal);
-        environment.setInterfaceRegistry(registry);
-        environment.setDocumentController(controller);
+        environment.interfaceRegistry.set(registry);
+        environment.documentController.set(controller);
         controller->registerDocumentClass<TextDocument>(u"sealscribe", {u"sealscribe"});
         controller->connectToApplication(app);
         registry->registerInterface(u"TextDocument", [](platform::LoadedInterface& interface) {

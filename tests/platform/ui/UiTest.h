@@ -20,7 +20,7 @@ using platform::String;
 class UiTest : public testing::Test {
 protected:
     UiTest() {
-        environment.setApplication(app);
+        environment.application.set(app);
         app->setModalRunner(modal);
     }
 
