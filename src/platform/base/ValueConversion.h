@@ -91,7 +91,9 @@ template <typename T> struct ValueConversion<std::optional<T>> {
     }
 };
 
-// The platform's objects go as themselves; a null pointer is none.
+// The platform's objects go as themselves; a null pointer is none. Whether a pointee is an
+// Object is asked where the property is declared, so its class's header must be included
+// there, not only declared.
 template <typename T>
 requires std::derived_from<T, Object>
 struct ValueConversion<std::shared_ptr<T>> {
