@@ -18,6 +18,7 @@
 #include "platform/base/URL.h"
 #include "platform/text/RTFReader.h"
 #include "platform/ui/DocumentController.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/SecureTextField.h"
 #include "platform/ui/TextStorage.h"
 #include "platform/ui/TextView.h"
@@ -32,6 +33,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <benchmark/benchmark.h>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
@@ -69,7 +71,6 @@ bool waitUntil(const std::function<bool()>& condition) {
 class Program {
 public:
     Program() {
-        qputenv("XDG_CONFIG_HOME", settings_.path().toLocal8Bit());
         program_.prepare(1, arguments_);
         renderer_ = std::make_unique<gui::ApplicationRenderer>(program_.application());
         path_ = folder_.filePath("Large.sealscribe").toStdString();
@@ -139,6 +140,8 @@ private:
     char* arguments_[2] = {name_, nullptr};
     gui::QtRunLoop loop_;
     platform::ScopedMainRunLoop installed_{loop_};
+    platform::Environment environment_{std::filesystem::path(settings_.path().toStdString()) /
+                                       "Sealscribe"};
     ApplicationMain program_{nullptr};
     std::unique_ptr<gui::ApplicationRenderer> renderer_;
 };

@@ -28,53 +28,16 @@ bool longEnough(const std::optional<String>& password) {
     return password && password->size() >= minimumPasswordLength;
 }
 
-std::optional<Number> numberOf(const Value& value) {
-    return value.number() ? std::optional<Number>(*value.number()) : std::nullopt;
-}
-
-Value valueOf(const std::optional<Number>& number) {
-    return number ? Value(*number) : Value();
-}
-
 } // namespace
 
-LWCryptoDoc::LWCryptoDoc()
-    : isEncrypted_(Number::boolean(false)), plainPasswordInserted_(u""),
-      plainPasswordInsertedRetype_(u""), plainPasswordPrevious_(u"") {
-    exposeProperties();
+LWCryptoDoc::LWCryptoDoc() {
+    decrypted_.dependsOn(isEncrypted_);
     exposePasswordActions();
     exposeOutlet(u"myWindow", myWindow_);
     exposeOutlet(u"mandatoryPasswordSheet", mandatoryPasswordSheet_);
     exposeOutlet(u"insertPasswordSheet", insertPasswordSheet_);
     exposeOutlet(u"changePasswordSheet", changePasswordSheet_);
     exposeOutlet(u"decryptProgressIndicator", decryptProgressIndicator_);
-}
-
-void LWCryptoDoc::exposeProperties() {
-    exposeKey(
-        u"isEncrypted", [this] { return valueOf(isEncrypted_); },
-        [this](const Value& value) { setIsEncrypted(numberOf(value)); });
-    exposeKey(u"decrypted", [this] { return Value(Number::boolean(isDecrypted())); });
-    exposeKey(
-        u"plainPasswordInserted", [this] { return Value(plainPasswordInserted_); },
-        [this](const Value& value) { setPlainPasswordInserted(value.stringValue()); });
-    exposeKey(
-        u"plainPasswordInsertedRetype", [this] { return Value(plainPasswordInsertedRetype_); },
-        [this](const Value& value) { setPlainPasswordInsertedRetype(value.stringValue()); });
-    exposeKey(
-        u"showClearPasswordInInsertPasswordSheet",
-        [this] { return valueOf(showClearPasswordInInsertPasswordSheet_); },
-        [this](const Value& value) { setShowClearPasswordInInsertPasswordSheet(numberOf(value)); });
-    exposeKey(
-        u"plainPasswordPrevious", [this] { return Value(plainPasswordPrevious_); },
-        [this](const Value& value) { setPlainPasswordPrevious(value.stringValue()); });
-    // Never none: a value that is no string is refused.
-    exposeKey(
-        u"plainPassword", [this] { return Value(plainPassword_); },
-        [this](const Value& value) {
-            if (const auto* password = value.string())
-                setPlainPassword(*password);
-        });
 }
 
 void LWCryptoDoc::exposePasswordActions() {
@@ -111,41 +74,9 @@ LWCryptoDoc::sheetHandler(std::function<void(LWCryptoDoc& document, std::int64_t
     };
 }
 
-// Properties -----------------------------------------------------------------------------
-
-void LWCryptoDoc::setIsEncrypted(const std::optional<Number>& value) {
-    isEncrypted_ = value;
-    didChangeValueForKey(u"isEncrypted");
-    didChangeValueForKey(u"decrypted");
-}
-
-void LWCryptoDoc::setPlainPasswordInserted(const std::optional<String>& value) {
-    plainPasswordInserted_ = value;
-    didChangeValueForKey(u"plainPasswordInserted");
-}
-
-void LWCryptoDoc::setPlainPasswordInsertedRetype(const std::optional<String>& value) {
-    plainPasswordInsertedRetype_ = value;
-    didChangeValueForKey(u"plainPasswordInsertedRetype");
-}
-
-void LWCryptoDoc::setShowClearPasswordInInsertPasswordSheet(const std::optional<Number>& value) {
-    showClearPasswordInInsertPasswordSheet_ = value;
-    didChangeValueForKey(u"showClearPasswordInInsertPasswordSheet");
-}
-
-void LWCryptoDoc::setPlainPasswordPrevious(const std::optional<String>& value) {
-    plainPasswordPrevious_ = value;
-    didChangeValueForKey(u"plainPasswordPrevious");
-}
-
-void LWCryptoDoc::setPlainPassword(const String& value) {
-    plainPassword_ = value;
-    didChangeValueForKey(u"plainPassword");
-}
-
 bool LWCryptoDoc::isDecrypted() const {
-    return !(isEncrypted_ && isEncrypted_->boolValue());
+    const auto& encrypted = isEncrypted();
+    return !(encrypted && encrypted->boolValue());
 }
 
 // Closing and validation -----------------------------------------------------------------
@@ -204,10 +135,10 @@ void LWCryptoDoc::submitPasswordToDecrypt(const Sender& sender) {
         return;
     if (const auto field = std::dynamic_pointer_cast<platform::TextField>(sender))
         setPlainPasswordInserted(field->stringValue());
-    if (!plainPasswordInserted_ || plainPasswordInserted_->empty())
+    if (!plainPasswordInserted() || plainPasswordInserted()->empty())
         return;
     const auto keepAlive = selfDocument();
-    setPlainPassword(*plainPasswordInserted_);
+    setPlainPassword(*plainPasswordInserted());
     showDecryptProgress(true);
     if (Decript() != 0) {
         decryptFailed();
@@ -246,11 +177,11 @@ void LWCryptoDoc::mandatoryPasswordSheetEnded(std::int64_t returnCode) {
         postToMainQueue([](LWCryptoDoc& document) { document.close(); });
         return;
     }
-    if (!sameEntries(plainPasswordInserted_, plainPasswordInsertedRetype_)) {
+    if (!sameEntries(plainPasswordInserted(), plainPasswordInsertedRetype())) {
         mandatoryPasswordNonEqual();
         return;
     }
-    if (!longEnough(plainPasswordInserted_)) {
+    if (!longEnough(plainPasswordInserted())) {
         mandatoryPasswordMustBe6CharLong();
         return;
     }
@@ -261,7 +192,7 @@ void LWCryptoDoc::mandatoryPasswordSheetEnded(std::int64_t returnCode) {
 }
 
 void LWCryptoDoc::acceptNewPassword() {
-    setPlainPassword(*plainPasswordInserted_);
+    setPlainPassword(*plainPasswordInserted());
     setPlainPasswordInserted(u"");
     setPlainPasswordInsertedRetype(u"");
 }
@@ -283,7 +214,7 @@ void LWCryptoDoc::mandatoryPasswordMustBe6CharLong() {
 // The change of the password -------------------------------------------------------------
 
 void LWCryptoDoc::documentPassword(const Sender&) {
-    if (plainPassword_.empty()) {
+    if (plainPassword().empty()) {
         askMandatoryPasswordToProtectDocument();
         return;
     }
@@ -312,15 +243,15 @@ void LWCryptoDoc::confirmChangePasswordSheet(const Sender&) {
     const auto window = windowForSheet();
     if (window)
         window->endSheet(changePasswordSheet_);
-    if (!sameEntries(plainPasswordPrevious_, plainPassword_)) {
+    if (!sameEntries(plainPasswordPrevious(), plainPassword())) {
         passwordMustMatch(window);
         return;
     }
-    if (!sameEntries(plainPasswordInserted_, plainPasswordInsertedRetype_)) {
+    if (!sameEntries(plainPasswordInserted(), plainPasswordInsertedRetype())) {
         passwordNotEqualSheet(window, nullptr);
         return;
     }
-    if (!longEnough(plainPasswordInserted_)) {
+    if (!longEnough(plainPasswordInserted())) {
         passwordMustBe6CharLong(window, nullptr);
         return;
     }
@@ -383,11 +314,11 @@ void LWCryptoDoc::insertPasswordSheetEnded(const void* contextInfo) {
     setShowClearPasswordInInsertPasswordSheet(Number::boolean(true));
     if (!sheetWasConfirmed_)
         return;
-    if (!sameEntries(plainPasswordInserted_, plainPasswordInsertedRetype_)) {
+    if (!sameEntries(plainPasswordInserted(), plainPasswordInsertedRetype())) {
         passwordNotEqualSheet(windowForSheet(), contextInfo);
         return;
     }
-    if (!longEnough(plainPasswordInserted_)) {
+    if (!longEnough(plainPasswordInserted())) {
         passwordMustBe6CharLong(windowForSheet(), contextInfo);
         return;
     }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/base/ComputedProperty.h"
 #include "platform/base/Number.h"
+#include "platform/base/Property.h"
 #include "platform/base/String.h"
 #include "platform/ui/Document.h"
 
@@ -21,10 +23,11 @@ class Window;
 // (a new document's mandatory password, the change of the password, the insert sheet)
 // work on the same properties.
 //
-// Observable keys: "isEncrypted", "decrypted", "plainPassword", "plainPasswordInserted",
-// "plainPasswordInsertedRetype", "plainPasswordPrevious",
-// "showClearPasswordInInsertPasswordSheet". Outlets: "myWindow", "mandatoryPasswordSheet",
-// "insertPasswordSheet", "changePasswordSheet", "decryptProgressIndicator".
+// Observable, and but for "decrypted" writable by key: "isEncrypted", "decrypted",
+// "plainPassword", "plainPasswordInserted", "plainPasswordInsertedRetype",
+// "plainPasswordPrevious", "showClearPasswordInInsertPasswordSheet". Outlets: "myWindow",
+// "mandatoryPasswordSheet", "insertPasswordSheet", "changePasswordSheet",
+// "decryptProgressIndicator".
 class LWCryptoDoc : public platform::Document {
 public:
     // The answer of the mandatory sheet's confirming button.
@@ -40,6 +43,9 @@ public:
     validateUserInterfaceItem(const platform::UserInterfaceItem& item) override;
 
     [[nodiscard]] bool isDecrypted() const;
+    [[nodiscard]] const platform::ComputedProperty<bool>& decryptedProperty() const {
+        return decrypted_;
+    }
 
     // The unlock action: the sender's text (a text field's) or, for another sender, what
     // plainPasswordInserted holds already. An empty password and a document that is not
@@ -72,29 +78,37 @@ public:
 
     // None counts as unlocked.
     [[nodiscard]] const std::optional<platform::Number>& isEncrypted() const {
-        return isEncrypted_;
+        return isEncrypted_.get();
     }
-    void setIsEncrypted(const std::optional<platform::Number>& value);
+    void setIsEncrypted(const std::optional<platform::Number>& value) { isEncrypted_.set(value); }
     [[nodiscard]] const std::optional<platform::String>& plainPasswordInserted() const {
-        return plainPasswordInserted_;
+        return plainPasswordInserted_.get();
     }
-    void setPlainPasswordInserted(const std::optional<platform::String>& value);
+    void setPlainPasswordInserted(const std::optional<platform::String>& value) {
+        plainPasswordInserted_.set(value);
+    }
     [[nodiscard]] const std::optional<platform::String>& plainPasswordInsertedRetype() const {
-        return plainPasswordInsertedRetype_;
+        return plainPasswordInsertedRetype_.get();
     }
-    void setPlainPasswordInsertedRetype(const std::optional<platform::String>& value);
+    void setPlainPasswordInsertedRetype(const std::optional<platform::String>& value) {
+        plainPasswordInsertedRetype_.set(value);
+    }
     [[nodiscard]] const std::optional<platform::Number>&
     showClearPasswordInInsertPasswordSheet() const {
-        return showClearPasswordInInsertPasswordSheet_;
+        return showClearPasswordInInsertPasswordSheet_.get();
     }
-    void setShowClearPasswordInInsertPasswordSheet(const std::optional<platform::Number>& value);
+    void setShowClearPasswordInInsertPasswordSheet(const std::optional<platform::Number>& value) {
+        showClearPasswordInInsertPasswordSheet_.set(value);
+    }
     [[nodiscard]] const std::optional<platform::String>& plainPasswordPrevious() const {
-        return plainPasswordPrevious_;
+        return plainPasswordPrevious_.get();
     }
-    void setPlainPasswordPrevious(const std::optional<platform::String>& value);
+    void setPlainPasswordPrevious(const std::optional<platform::String>& value) {
+        plainPasswordPrevious_.set(value);
+    }
     // "" is no password.
-    [[nodiscard]] const platform::String& plainPassword() const { return plainPassword_; }
-    void setPlainPassword(const platform::String& value);
+    [[nodiscard]] const platform::String& plainPassword() const { return plainPassword_.get(); }
+    void setPlainPassword(const platform::String& value) { plainPassword_.set(value); }
 
     [[nodiscard]] const std::shared_ptr<platform::Window>& myWindow() const { return myWindow_; }
     [[nodiscard]] const std::shared_ptr<platform::Window>& mandatoryPasswordSheet() const {
@@ -125,7 +139,6 @@ protected:
     bool sheetWasConfirmed_ = false;
 
 private:
-    void exposeProperties();
     void exposePasswordActions();
     void showDecryptProgress(bool shown);
     void mandatoryPasswordSheetEnded(std::int64_t returnCode);
@@ -138,11 +151,22 @@ private:
     [[nodiscard]] std::function<void(std::int64_t)>
     sheetHandler(std::function<void(LWCryptoDoc& document, std::int64_t code)> then);
 
-    std::optional<platform::Number> isEncrypted_;
-    std::optional<platform::String> plainPasswordInserted_;
-    std::optional<platform::String> plainPasswordInsertedRetype_;
-    std::optional<platform::Number> showClearPasswordInInsertPasswordSheet_;
-    std::optional<platform::String> plainPasswordPrevious_;
-    platform::String plainPassword_;
+    static constexpr auto byKey = platform::KeyAccess::ReadWrite;
+    platform::Property<std::optional<platform::Number>> isEncrypted_{
+        *this, u"isEncrypted", platform::Number::boolean(false), byKey};
+    platform::ComputedProperty<bool> decrypted_{*this, u"decrypted", &LWCryptoDoc::isDecrypted};
+    platform::Property<std::optional<platform::String>> plainPasswordInserted_{
+        *this, u"plainPasswordInserted", u"", byKey};
+    platform::Property<std::optional<platform::String>> plainPasswordInsertedRetype_{
+        *this, u"plainPasswordInsertedRetype", u"", byKey};
+    platform::Property<std::optional<platform::Number>> showClearPasswordInInsertPasswordSheet_{
+        *this, u"showClearPasswordInInsertPasswordSheet", std::nullopt, byKey};
+    platform::Property<std::optional<platform::String>> plainPasswordPrevious_{
+        *this, u"plainPasswordPrevious", u"", byKey};
+    // Never none: a value that is no string is refused.
+    platform::Property<platform::String> plainPassword_{
+        *this, u"plainPassword", {}, byKey, [](const platform::Value& value) {
+            return value.string() != nullptr;
+        }};
     const void* insertContextInfo_ = nullptr;
 };

@@ -39,17 +39,7 @@ const String noPassword =
     u"The document has no password yet. Give it one with the password command first.";
 const String notEncrypted = u"The document could not be encrypted.";
 
-template <typename T> std::optional<T> typed(const Value& value);
-template <> std::optional<Data> typed(const Value& value) {
-    return value.dataValue();
-}
-template <> std::optional<String> typed(const Value& value) {
-    return value.stringValue();
-}
-template <> std::optional<Number> typed(const Value& value) {
-    return value.number() ? std::optional<Number>(*value.number()) : std::nullopt;
-}
-template <> std::optional<platform::Date> typed(const Value& value) {
+std::optional<platform::Date> dateOf(const Value& value) {
     return value.date() ? std::optional<platform::Date>(*value.date()) : std::nullopt;
 }
 
@@ -70,9 +60,9 @@ Value settingValue(const char16_t* key) {
 } // namespace
 
 MyDocument::MyDocument()
-    : myCrypto_(blowfishVector.data(), String()), myPublicTextData_(u""),
-      myCrDate_(platform::Date::now()), myCrMAC_(LWMACAddress::MACAddressData()) {
-    exposeProperties();
+    : myCrypto_(blowfishVector.data(), String()),
+      myCrDate_(*this, u"myCrDate", platform::Date::now(), byKey),
+      myCrMAC_(*this, u"myCrMAC", LWMACAddress::MACAddressData(), byKey) {
     exposeOutlets();
     setValueForKey(Value(Number::boolean(true)), u"myIsEditable");
 }
@@ -82,38 +72,6 @@ void MyDocument::registerDocumentType(platform::DocumentController& controller) 
     controller.setDisplayNameForType(documentTypeName, u"Sealscribe documents");
 }
 
-template <typename T>
-void MyDocument::assign(std::optional<T>& member, std::optional<T> value, const char16_t* key) {
-    member = std::move(value);
-    didChangeValueForKey(key);
-}
-
-void MyDocument::exposeProperties() {
-    const auto expose = [this]<typename T>(const char16_t* key,
-                                           std::optional<T> MyDocument::*member) {
-        exposeKey(
-            key, [this, member] { return Value(this->*member); },
-            [this, member, key](const Value& value) {
-                assign(this->*member, typed<T>(value), key);
-            });
-    };
-    expose(u"mySalt", &MyDocument::mySalt_);
-    expose(u"myIV", &MyDocument::myIV_);
-    expose(u"myRCDataEncrypted", &MyDocument::myRCDataEncrypted_);
-    expose(u"mySha1_RcData", &MyDocument::mySha1_RcData_);
-    expose(u"myIsEditable", &MyDocument::myIsEditable_);
-    expose(u"myPublicTextData", &MyDocument::myPublicTextData_);
-    expose(u"myTextViewDataEncrypted", &MyDocument::myTextViewDataEncrypted_);
-    expose(u"myCrDateEncrypted", &MyDocument::myCrDateEncrypted_);
-    expose(u"myCrMACEncrypted", &MyDocument::myCrMACEncrypted_);
-    expose(u"myTextViewData", &MyDocument::myTextViewData_);
-    expose(u"myCrDate", &MyDocument::myCrDate_);
-    expose(u"myCrMAC", &MyDocument::myCrMAC_);
-    exposeKey(
-        u"releaseToDecryptDoc", [this] { return Value(Number::int64(releaseToDecryptDoc_)); },
-        [this](const Value& value) { setReleaseToDecryptDoc(value.longValue()); });
-}
-
 void MyDocument::exposeOutlets() {
     exposeOutlet(u"myPublicTextSheet", myPublicTextSheet_);
     exposeOutlet(u"myPublicNoteView", myPublicNoteView_);
@@ -121,57 +79,6 @@ void MyDocument::exposeOutlets() {
     exposeOutlet(u"myScrollView", myScrollView_);
     exposeOutlet(u"modernToolbar", modernToolbar_);
     exposeOutlet(u"passwordToDecryptField", passwordToDecryptField_);
-}
-
-// Properties -----------------------------------------------------------------------------
-
-void MyDocument::setMySalt(std::optional<Data> value) {
-    assign(mySalt_, std::move(value), u"mySalt");
-}
-void MyDocument::setMyIV(std::optional<Data> value) {
-    assign(myIV_, std::move(value), u"myIV");
-}
-void MyDocument::setMyRCDataEncrypted(std::optional<Data> value) {
-    assign(myRCDataEncrypted_, std::move(value), u"myRCDataEncrypted");
-}
-void MyDocument::setMySha1_RcData(std::optional<Data> value) {
-    assign(mySha1_RcData_, std::move(value), u"mySha1_RcData");
-}
-void MyDocument::setMyIsEditable(std::optional<Number> value) {
-    assign(myIsEditable_, value, u"myIsEditable");
-}
-const std::optional<String>& MyDocument::myPublicTextData() const {
-    commitPendingEdits(u"myPublicTextData");
-    return myPublicTextData_;
-}
-void MyDocument::setMyPublicTextData(std::optional<String> value) {
-    assign(myPublicTextData_, std::move(value), u"myPublicTextData");
-}
-void MyDocument::setMyTextViewDataEncrypted(std::optional<Data> value) {
-    assign(myTextViewDataEncrypted_, std::move(value), u"myTextViewDataEncrypted");
-}
-void MyDocument::setMyCrDateEncrypted(std::optional<Data> value) {
-    assign(myCrDateEncrypted_, std::move(value), u"myCrDateEncrypted");
-}
-void MyDocument::setMyCrMACEncrypted(std::optional<Data> value) {
-    assign(myCrMACEncrypted_, std::move(value), u"myCrMACEncrypted");
-}
-const std::optional<Data>& MyDocument::myTextViewData() const {
-    commitPendingEdits(u"myTextViewData");
-    return myTextViewData_;
-}
-void MyDocument::setMyTextViewData(std::optional<Data> value) {
-    assign(myTextViewData_, std::move(value), u"myTextViewData");
-}
-void MyDocument::setMyCrDate(std::optional<platform::Date> value) {
-    assign(myCrDate_, value, u"myCrDate");
-}
-void MyDocument::setMyCrMAC(std::optional<Data> value) {
-    assign(myCrMAC_, std::move(value), u"myCrMAC");
-}
-void MyDocument::setReleaseToDecryptDoc(std::int64_t value) {
-    releaseToDecryptDoc_ = value;
-    didChangeValueForKey(u"releaseToDecryptDoc");
 }
 
 // The window ------------------------------------------------------------------------------
@@ -187,7 +94,7 @@ void MyDocument::windowDidBecomeKey(platform::Window& window) {
 }
 
 void MyDocument::windowControllerDidLoadNib(platform::WindowController& controller) {
-    if (myTextViewDataEncrypted_)
+    if (myTextViewDataEncrypted())
         showLockedLook(controller);
     else if (myWindow_ && myWindow_->toolbar())
         myWindow_->toolbar()->setVisible(true);
@@ -258,7 +165,7 @@ bool MyDocument::makeCheck() {
     std::int32_t status = 0;
     setMySha1_RcData(LWCommonCrypto::dataSHA1(bytes));
     setMyRCDataEncrypted(myCommonCrypto_->encrypt(bytes, status));
-    return check && mySha1_RcData_ && myRCDataEncrypted_;
+    return check && mySha1_RcData() && myRCDataEncrypted();
 }
 
 // A new cipher object, salt, IV and check whenever the password is not the object's.
@@ -275,12 +182,12 @@ bool MyDocument::encryptData() {
     bool encrypted = makeCipherObjectIfNeeded();
     std::int32_t status = 0;
     setMyTextViewDataEncrypted(myCommonCrypto_->encrypt(myTextViewData(), status));
-    const auto date = platform::KeyedArchiver::archivedDataWithRootObject(Value(myCrDate_));
+    const auto date = platform::KeyedArchiver::archivedDataWithRootObject(Value(myCrDate()));
     setMyCrDateEncrypted(date ? myCommonCrypto_->encrypt(date, status) : std::nullopt);
-    setMyCrMACEncrypted(myCommonCrypto_->encrypt(myCrMAC_, status));
+    setMyCrMACEncrypted(myCommonCrypto_->encrypt(myCrMAC(), status));
     setReleaseToDecryptDoc(static_cast<std::int64_t>(DocumentFormatVersion::current));
     fileFormat_.forgetFileAsRead();
-    return encrypted && myTextViewDataEncrypted_ && myCrDateEncrypted_ && myCrMACEncrypted_;
+    return encrypted && myTextViewDataEncrypted() && myCrDateEncrypted() && myCrMACEncrypted();
 }
 
 // A locked document that was never unlocked holds no key for what it read: it is written
@@ -310,13 +217,13 @@ std::optional<Data> MyDocument::dataOfType(const String&, std::optional<String>&
 
 // Unlocked, the window as it is now; locked, as it was at the lock or in the file.
 DocumentFileFormat::Contents MyDocument::fileContents() const {
-    DocumentFileFormat::Contents contents{
-        myPublicTextData(),
-        myIsEditable_,
-        myTextViewDataEncrypted_,
-        {myCrDateEncrypted_, myCrMACEncrypted_, mySalt_, myIV_, myRCDataEncrypted_, mySha1_RcData_},
-        std::nullopt,
-        makeToolbarVisibleAtDecrypt_};
+    DocumentFileFormat::Contents contents{myPublicTextData(),
+                                          myIsEditable(),
+                                          myTextViewDataEncrypted(),
+                                          {myCrDateEncrypted(), myCrMACEncrypted(), mySalt(),
+                                           myIV(), myRCDataEncrypted(), mySha1_RcData()},
+                                          std::nullopt,
+                                          makeToolbarVisibleAtDecrypt_};
     if (isDecrypted()) {
         contents.frame = myWindow_ ? myWindow_->frame() : Rect();
         contents.toolbarVisible = modernToolbar_ && modernToolbar_->isVisible();
@@ -374,7 +281,7 @@ void MyDocument::takeFields(const DocumentFileFormat::Read& file) {
 // Unlocking --------------------------------------------------------------------------------
 
 std::int32_t MyDocument::Decript() {
-    if (DocumentFormatVersion(static_cast<std::uint64_t>(releaseToDecryptDoc_)).usesAES())
+    if (DocumentFormatVersion(static_cast<std::uint64_t>(releaseToDecryptDoc())).usesAES())
         return decryptWithAES();
     return decryptWithBlowfish();
 }
@@ -382,29 +289,29 @@ std::int32_t MyDocument::Decript() {
 // The check string's digest proves the password before any plain field changes.
 std::int32_t MyDocument::decryptWithAES() {
     auto crypto = std::make_shared<LWCommonCrypto>(plainPassword());
-    crypto->setPasswordToDecrypt(plainPassword(), myIV_, mySalt_);
+    crypto->setPasswordToDecrypt(plainPassword(), myIV(), mySalt());
     setMyCommonCrypto(crypto);
     // A damaged file may lack them; the cipher would take a salt of any length.
-    if (!myIV_ || myIV_->size() != ivLength)
+    if (!myIV() || myIV()->size() != ivLength)
         return LWCommonCrypto::statusMissingIV;
-    if (!mySalt_ || mySalt_->size() != saltLength)
+    if (!mySalt() || mySalt()->size() != saltLength)
         return LWCommonCrypto::statusMissingSalt;
     std::int32_t status = 0;
-    const auto check = crypto->decrypt(myRCDataEncrypted_, status);
+    const auto check = crypto->decrypt(myRCDataEncrypted(), status);
     if (status != 0)
         return status;
     const auto digest = LWCommonCrypto::dataSHA1(check);
-    if (!digest || digest != mySha1_RcData_)
+    if (!digest || digest != mySha1_RcData())
         return 1;
-    auto address = crypto->decrypt(myCrMACEncrypted_, status);
+    auto address = crypto->decrypt(myCrMACEncrypted(), status);
     if (status != 0)
         return status;
     setMyCrMAC(std::move(address));
-    const auto date = crypto->decrypt(myCrDateEncrypted_, status);
+    const auto date = crypto->decrypt(myCrDateEncrypted(), status);
     if (status != 0)
         return status;
-    setMyCrDate(typed<platform::Date>(platform::KeyedUnarchiver::unarchiveObjectWithData(*date)));
-    auto body = crypto->decrypt(myTextViewDataEncrypted_, status);
+    setMyCrDate(dateOf(platform::KeyedUnarchiver::unarchiveObjectWithData(*date)));
+    auto body = crypto->decrypt(myTextViewDataEncrypted(), status);
     if (status != 0)
         return status;
     setMyTextViewData(std::move(body));
@@ -416,7 +323,7 @@ std::int32_t MyDocument::decryptWithAES() {
 std::int32_t MyDocument::decryptWithBlowfish() {
     myCrypto_.setPassword(plainPassword());
     std::int32_t status = 0;
-    auto body = myCrypto_.decryptToData(myTextViewDataEncrypted_, status);
+    auto body = myCrypto_.decryptToData(myTextViewDataEncrypted(), status);
     setMyCrDate(platform::Date::now());
     setMyCrMAC(LWMACAddress::MACAddressData());
     if (status != 0)

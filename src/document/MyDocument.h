@@ -28,11 +28,11 @@ class WindowController;
 // window first becomes key; a document read from a file opens locked, and its password
 // field unlocks it.
 //
-// Observable keys, beyond those of LWCryptoDoc: "mySalt", "myIV", "myRCDataEncrypted",
-// "mySha1_RcData", "myIsEditable", "myPublicTextData", "myTextViewDataEncrypted",
-// "myCrDateEncrypted", "myCrMACEncrypted", "myTextViewData", "myCrDate", "myCrMAC",
-// "releaseToDecryptDoc". Outlets: "myPublicTextSheet", "myPublicNoteView", "myTextView",
-// "myScrollView", "modernToolbar", "passwordToDecryptField".
+// Observable and writable by key, beyond those of LWCryptoDoc: "mySalt", "myIV",
+// "myRCDataEncrypted", "mySha1_RcData", "myIsEditable", "myPublicTextData",
+// "myTextViewDataEncrypted", "myCrDateEncrypted", "myCrMACEncrypted", "myTextViewData",
+// "myCrDate", "myCrMAC", "releaseToDecryptDoc". Outlets: "myPublicTextSheet", "myPublicNoteView",
+// "myTextView", "myScrollView", "modernToolbar", "passwordToDecryptField".
 class MyDocument : public LWCryptoDoc {
 public:
     static constexpr const char16_t* documentTypeName = u"sealscribe";
@@ -101,56 +101,71 @@ public:
     void setMyCommonCrypto(std::shared_ptr<LWCommonCrypto> crypto) {
         myCommonCrypto_ = std::move(crypto);
     }
-    [[nodiscard]] const std::optional<platform::Data>& mySalt() const { return mySalt_; }
-    void setMySalt(std::optional<platform::Data> value);
-    [[nodiscard]] const std::optional<platform::Data>& myIV() const { return myIV_; }
-    void setMyIV(std::optional<platform::Data> value);
+    [[nodiscard]] const std::optional<platform::Data>& mySalt() const { return mySalt_.get(); }
+    void setMySalt(std::optional<platform::Data> value) { mySalt_.set(std::move(value)); }
+    [[nodiscard]] const std::optional<platform::Data>& myIV() const { return myIV_.get(); }
+    void setMyIV(std::optional<platform::Data> value) { myIV_.set(std::move(value)); }
     [[nodiscard]] const std::optional<platform::Data>& myRCDataEncrypted() const {
-        return myRCDataEncrypted_;
+        return myRCDataEncrypted_.get();
     }
-    void setMyRCDataEncrypted(std::optional<platform::Data> value);
+    void setMyRCDataEncrypted(std::optional<platform::Data> value) {
+        myRCDataEncrypted_.set(std::move(value));
+    }
     [[nodiscard]] const std::optional<platform::Data>& mySha1_RcData() const {
-        return mySha1_RcData_;
+        return mySha1_RcData_.get();
     }
-    void setMySha1_RcData(std::optional<platform::Data> value);
+    void setMySha1_RcData(std::optional<platform::Data> value) {
+        mySha1_RcData_.set(std::move(value));
+    }
     [[nodiscard]] const std::optional<platform::Number>& myIsEditable() const {
-        return myIsEditable_;
+        return myIsEditable_.get();
     }
-    void setMyIsEditable(std::optional<platform::Number> value);
+    void setMyIsEditable(std::optional<platform::Number> value) { myIsEditable_.set(value); }
     // Reads see the last edit of the note's view.
-    [[nodiscard]] const std::optional<platform::String>& myPublicTextData() const;
-    void setMyPublicTextData(std::optional<platform::String> value);
+    [[nodiscard]] const std::optional<platform::String>& myPublicTextData() const {
+        return myPublicTextData_.get();
+    }
+    void setMyPublicTextData(std::optional<platform::String> value) {
+        myPublicTextData_.set(std::move(value));
+    }
     [[nodiscard]] const std::optional<platform::Data>& myTextViewDataEncrypted() const {
-        return myTextViewDataEncrypted_;
+        return myTextViewDataEncrypted_.get();
     }
-    void setMyTextViewDataEncrypted(std::optional<platform::Data> value);
+    void setMyTextViewDataEncrypted(std::optional<platform::Data> value) {
+        myTextViewDataEncrypted_.set(std::move(value));
+    }
     [[nodiscard]] const std::optional<platform::Data>& myCrDateEncrypted() const {
-        return myCrDateEncrypted_;
+        return myCrDateEncrypted_.get();
     }
-    void setMyCrDateEncrypted(std::optional<platform::Data> value);
+    void setMyCrDateEncrypted(std::optional<platform::Data> value) {
+        myCrDateEncrypted_.set(std::move(value));
+    }
     [[nodiscard]] const std::optional<platform::Data>& myCrMACEncrypted() const {
-        return myCrMACEncrypted_;
+        return myCrMACEncrypted_.get();
     }
-    void setMyCrMACEncrypted(std::optional<platform::Data> value);
+    void setMyCrMACEncrypted(std::optional<platform::Data> value) {
+        myCrMACEncrypted_.set(std::move(value));
+    }
     // The body as RTF. Reads see the last keystroke of the body's view.
-    [[nodiscard]] const std::optional<platform::Data>& myTextViewData() const;
-    void setMyTextViewData(std::optional<platform::Data> value);
-    [[nodiscard]] const std::optional<platform::Date>& myCrDate() const { return myCrDate_; }
-    void setMyCrDate(std::optional<platform::Date> value);
-    [[nodiscard]] const std::optional<platform::Data>& myCrMAC() const { return myCrMAC_; }
-    void setMyCrMAC(std::optional<platform::Data> value);
-    [[nodiscard]] std::int64_t releaseToDecryptDoc() const { return releaseToDecryptDoc_; }
-    void setReleaseToDecryptDoc(std::int64_t value);
+    [[nodiscard]] const std::optional<platform::Data>& myTextViewData() const {
+        return myTextViewData_.get();
+    }
+    void setMyTextViewData(std::optional<platform::Data> value) {
+        myTextViewData_.set(std::move(value));
+    }
+    [[nodiscard]] const std::optional<platform::Date>& myCrDate() const { return myCrDate_.get(); }
+    void setMyCrDate(std::optional<platform::Date> value) { myCrDate_.set(value); }
+    [[nodiscard]] const std::optional<platform::Data>& myCrMAC() const { return myCrMAC_.get(); }
+    void setMyCrMAC(std::optional<platform::Data> value) { myCrMAC_.set(std::move(value)); }
+    [[nodiscard]] std::int64_t releaseToDecryptDoc() const { return releaseToDecryptDoc_.get(); }
+    void setReleaseToDecryptDoc(std::int64_t value) { releaseToDecryptDoc_.set(value); }
     [[nodiscard]] const platform::Rect& bufWinRect() const { return bufWinRect_; }
     void setBufWinRect(const platform::Rect& value) { bufWinRect_ = value; }
     [[nodiscard]] bool bufToolbarVisible() const { return bufToolbarVisible_; }
     void setBufToolbarVisible(bool value) { bufToolbarVisible_ = value; }
 
 private:
-    void exposeProperties();
     void exposeOutlets();
-    template <typename T>
-    void assign(std::optional<T>& member, std::optional<T> value, const char16_t* key);
 
     void showLockedLook(platform::WindowController& controller);
     void applyTextViewSettings();
@@ -176,20 +191,24 @@ private:
     platform::Rect myWinRectToUse_;
     std::shared_ptr<platform::SecureTextField> passwordToDecryptField_;
 
+    template <typename T> using Field = platform::Property<std::optional<T>>;
+    static constexpr auto byKey = platform::KeyAccess::ReadWrite;
+
     std::shared_ptr<LWCommonCrypto> myCommonCrypto_;
-    std::optional<platform::Data> mySalt_;
-    std::optional<platform::Data> myIV_;
-    std::optional<platform::Data> myRCDataEncrypted_;
-    std::optional<platform::Data> mySha1_RcData_;
-    std::optional<platform::Number> myIsEditable_;
-    std::optional<platform::String> myPublicTextData_;
-    std::optional<platform::Data> myTextViewDataEncrypted_;
-    std::optional<platform::Data> myCrDateEncrypted_;
-    std::optional<platform::Data> myCrMACEncrypted_;
-    std::optional<platform::Data> myTextViewData_;
-    std::optional<platform::Date> myCrDate_;
-    std::optional<platform::Data> myCrMAC_;
-    std::int64_t releaseToDecryptDoc_ = 0;
+    Field<platform::Data> mySalt_{*this, u"mySalt", std::nullopt, byKey};
+    Field<platform::Data> myIV_{*this, u"myIV", std::nullopt, byKey};
+    Field<platform::Data> myRCDataEncrypted_{*this, u"myRCDataEncrypted", std::nullopt, byKey};
+    Field<platform::Data> mySha1_RcData_{*this, u"mySha1_RcData", std::nullopt, byKey};
+    Field<platform::Number> myIsEditable_{*this, u"myIsEditable", std::nullopt, byKey};
+    Field<platform::String> myPublicTextData_{*this, u"myPublicTextData", u"", byKey};
+    Field<platform::Data> myTextViewDataEncrypted_{*this, u"myTextViewDataEncrypted", std::nullopt,
+                                                   byKey};
+    Field<platform::Data> myCrDateEncrypted_{*this, u"myCrDateEncrypted", std::nullopt, byKey};
+    Field<platform::Data> myCrMACEncrypted_{*this, u"myCrMACEncrypted", std::nullopt, byKey};
+    Field<platform::Data> myTextViewData_{*this, u"myTextViewData", std::nullopt, byKey};
+    Field<platform::Date> myCrDate_;
+    Field<platform::Data> myCrMAC_;
+    platform::Property<std::int64_t> releaseToDecryptDoc_{*this, u"releaseToDecryptDoc", 0, byKey};
     platform::Rect bufWinRect_;
     bool bufToolbarVisible_ = false;
 

@@ -34,8 +34,7 @@ ApplicationRenderer::ApplicationRenderer(std::shared_ptr<platform::Application> 
             });
     application_->setActive(QGuiApplication::applicationState() == Qt::ApplicationActive);
     // Ordering a window front makes it, or its sheet, the key window.
-    keyWindowChanged_ = application_->addObserver(
-        u"keyWindow", [this](const platform::Value&) { renderWindows(); });
+    keyWindowChanged_ = application_->keyWindowProperty().observe([this] { renderWindows(); });
     renderWindows();
 }
 
@@ -73,8 +72,7 @@ void ApplicationRenderer::renderWindows() {
         if (widgetFor(*window))
             continue;
         // A window that is closed leaves the application's windows after it was hidden.
-        auto visibility = window->addObserver(
-            u"visible", [this](const platform::Value&) { renderWindowsLater(); });
+        auto visibility = window->visibleProperty().observe([this] { renderWindowsLater(); });
         rendered_.push_back({window, new WindowWidget(window, application_, mapping_, activation_),
                              std::move(visibility)});
     }

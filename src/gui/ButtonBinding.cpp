@@ -15,8 +15,9 @@ ButtonBinding::ButtonBinding(std::shared_ptr<platform::Button> button, QAbstract
     widget->setText(toQString(button_->title()));
     showState();
     observeEnabled(*button_);
-    observe(*button_, u"title", [this] { buttonWidget_->setText(toQString(button_->title())); });
-    observe(*button_, u"state", [this] { showState(); });
+    observe(button_->titleProperty(),
+            [this] { buttonWidget_->setText(toQString(button_->title())); });
+    observe(button_->stateProperty(), [this] { showState(); });
     connect(widget, &QAbstractButton::clicked, this, [this] {
         const auto keepAlive = button_;
         button_->userPress();

@@ -29,7 +29,7 @@ ClipboardBridge::ClipboardBridge(std::shared_ptr<platform::Pasteboard> pasteboar
     importClipboard();
     // A copy writes the pasteboard in steps (clear, string, RTF): the clipboard gets the
     // result once.
-    pasteboardChanged_ = pasteboard_->addObserver(u"types", [this](const platform::Value&) {
+    pasteboardChanged_ = pasteboard_->typesProperty().observe([this] {
         if (importing_ || exportPending_)
             return;
         exportPending_ = true;

@@ -23,8 +23,8 @@ ContainerBinding::ContainerBinding(std::shared_ptr<platform::View> view, FrameSi
     }
     showPreferredSize();
     makeChildren();
-    observe(*this->view(), u"subviews", [this] { makeChildren(); });
-    observe(*this->view(), u"frame", [this] {
+    observe(this->view()->subviewsProperty(), [this] { makeChildren(); });
+    observe(this->view()->frameProperty(), [this] {
         showPreferredSize();
         placeChildren();
     });
@@ -54,8 +54,7 @@ void ContainerBinding::makeChildren() {
         if (layout_)
             layout_->addWidget(child);
         else
-            childFrames_.push_back(subview->addObserver(
-                u"frame", [this](const platform::Value&) { placeChildren(); }));
+            childFrames_.push_back(subview->frameProperty().observe([this] { placeChildren(); }));
     }
     placeChildren();
 }

@@ -8,8 +8,8 @@ namespace gui {
 CustomViewBinding::CustomViewBinding(std::shared_ptr<platform::CustomView> view,
                                      CustomViewWidget* widget)
     : ViewBinding(view, widget) {
-    observe(*view, u"needsDisplay", [widget] { widget->update(); });
-    observe(*view, u"frame", [widget] {
+    observe(view->needsDisplayProperty(), [widget] { widget->update(); });
+    observe(view->frameProperty(), [widget] {
         widget->updateGeometry();
         widget->update();
     });

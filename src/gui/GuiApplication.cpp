@@ -41,11 +41,10 @@ int GuiApplication::run() {
     application.finishLaunching();
     if (!application.isRunning())
         return 0;
-    parts_->runningChanged =
-        application.addObserver(u"running", [&application](const platform::Value&) {
-            if (!application.isRunning())
-                QCoreApplication::exit(0);
-        });
+    parts_->runningChanged = application.runningProperty().observe([&application] {
+        if (!application.isRunning())
+            QCoreApplication::exit(0);
+    });
     return QApplication::exec();
 }
 

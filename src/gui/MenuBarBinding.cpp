@@ -35,8 +35,7 @@ MenuBarBinding::MenuBarBinding(std::shared_ptr<platform::Application> applicatio
                                Changed changed)
     : QObject(bar), application_(std::move(application)), bar_(bar), changed_(std::move(changed)) {
     makeMenus();
-    mainMenuChanged_ =
-        application_->addObserver(u"mainMenu", [this](const platform::Value&) { makeMenus(); });
+    mainMenuChanged_ = application_->mainMenuProperty().observe([this] { makeMenus(); });
     qApp->installEventFilter(this);
 }
 
@@ -64,8 +63,7 @@ void MenuBarBinding::makeMenus() {
             menus_.push_back(menu->findChild<MenuBinding*>(QString(), Qt::FindDirectChildrenOnly));
             bar_->addMenu(menu);
         }
-        itemsChanged_ =
-            mainMenu->addObserver(u"items", [this](const platform::Value&) { makeMenus(); });
+        itemsChanged_ = mainMenu->itemsProperty().observe([this] { makeMenus(); });
     }
     bar_->setVisible(!menus_.empty());
     if (changed_)

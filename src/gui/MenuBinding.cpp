@@ -40,7 +40,7 @@ void showState(QAction& action, const platform::MenuItem& item) {
 MenuBinding::MenuBinding(std::shared_ptr<platform::Menu> menu, QMenu* qmenu)
     : QObject(qmenu), menu_(std::move(menu)), qmenu_(qmenu) {
     makeActions();
-    itemsChanged_ = menu_->addObserver(u"items", [this](const platform::Value&) { makeActions(); });
+    itemsChanged_ = menu_->itemsProperty().observe([this] { makeActions(); });
     connect(qmenu, &QMenu::aboutToShow, this, [this] { menu_->update(); });
 }
 
@@ -100,15 +100,12 @@ void MenuBinding::addItem(const std::shared_ptr<platform::MenuItem>& item) {
 
 void MenuBinding::observeItem(const std::shared_ptr<platform::MenuItem>& item, QAction* action) {
     platform::MenuItem* observed = item.get();
-    observations_.push_back(item->addObserver(u"title", [action, observed](const platform::Value&) {
-        action->setText(menuText(observed->title()));
-    }));
-    observations_.push_back(item->addObserver(
-        u"state", [action, observed](const platform::Value&) { showState(*action, *observed); }));
+    observations_.push_back(item->titleProperty().observe(
+        [action, observed] { action->setText(menuText(observed->title())); }));
     observations_.push_back(
-        item->addObserver(u"enabled", [action, observed](const platform::Value&) {
-            action->setEnabled(observed->isEnabled());
-        }));
+        item->stateProperty().observe([action, observed] { showState(*action, *observed); }));
+    observations_.push_back(item->enabledProperty().observe(
+        [action, observed] { action->setEnabled(observed->isEnabled()); }));
 }
 
 } // namespace gui

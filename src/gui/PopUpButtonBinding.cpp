@@ -15,8 +15,8 @@ PopUpButtonBinding::PopUpButtonBinding(std::shared_ptr<platform::PopUpButton> po
     setFocusWidget(widget);
     makeItems();
     observeEnabled(*popUp_);
-    observe(*popUp_, u"menu", [this] { makeItems(); });
-    observe(*popUp_, u"indexOfSelectedItem", [this] { showSelection(); });
+    observe(popUp_->menuProperty(), [this] { makeItems(); });
+    observe(popUp_->indexOfSelectedItemProperty(), [this] { showSelection(); });
     connect(widget, &QComboBox::activated, this, [this](int index) {
         const auto keepAlive = popUp_;
         popUp_->userSelectItemAtIndex(index);
@@ -38,13 +38,11 @@ void PopUpButtonBinding::makeItems() {
                 continue;
             }
             comboBox_->addItem(toQString(item->title()));
-            itemTitles_.push_back(item->addObserver(
-                u"title", [this, index, item = item.get()](const platform::Value&) {
-                    comboBox_->setItemText(index, toQString(item->title()));
-                }));
+            itemTitles_.push_back(item->titleProperty().observe([this, index, item = item.get()] {
+                comboBox_->setItemText(index, toQString(item->title()));
+            }));
         }
-        itemTitles_.push_back(
-            menu->addObserver(u"items", [this](const platform::Value&) { makeItems(); }));
+        itemTitles_.push_back(menu->itemsProperty().observe([this] { makeItems(); }));
     }
     showSelection();
 }

@@ -11,7 +11,7 @@ ProgressIndicatorBinding::ProgressIndicatorBinding(
     : ViewBinding(indicator, widget), indicator_(std::move(indicator)), bar_(widget) {
     bar_->setTextVisible(false);
     showAnimating();
-    observe(*indicator_, u"animating", [this] { showAnimating(); });
+    observe(indicator_->animatingProperty(), [this] { showAnimating(); });
 }
 
 // A range of 0 to 0 is Qt's busy indicator.

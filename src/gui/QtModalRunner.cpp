@@ -23,25 +23,24 @@ template <typename Kind> std::shared_ptr<Kind> shared(Kind& object) {
 
 void QtModalRunner::runModalForAlert(platform::Alert& alert) {
     if (const auto owned = shared(alert))
-        run(new AlertDialog(owned, QApplication::activeWindow()), alert, u"modalResponse",
+        run(new AlertDialog(owned, QApplication::activeWindow()), alert.modalResponseProperty(),
             [&alert] { return alert.isShown(); });
 }
 
 void QtModalRunner::runModalForPanel(platform::SavePanel& panel) {
     if (const auto owned = shared(panel))
-        run(new PanelDialog(owned, QApplication::activeWindow()), panel, u"URLs",
+        run(new PanelDialog(owned, QApplication::activeWindow()), panel.URLsProperty(),
             [&panel] { return panel.isShown(); });
 }
 
-void QtModalRunner::run(QDialog* dialog, platform::Object& shown,
-                        const platform::String& answeredKey, const std::function<bool()>& isShown) {
+void QtModalRunner::run(QDialog* dialog, const platform::PropertyBase& answer,
+                        const std::function<bool()>& isShown) {
     QPointer<QDialog> guarded = dialog;
     dialog->setWindowModality(Qt::ApplicationModal);
     QDialog* outer = std::exchange(dialog_, dialog);
     QEventLoop loop;
     // Told as the answer is given; the loop ends once that event has run.
-    const auto answered =
-        shown.addObserver(answeredKey, [&loop](const platform::Value&) { loop.quit(); });
+    const auto answered = answer.observe([&loop] { loop.quit(); });
     dialog->show();
     tellShown(dialog);
     if (isShown())

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/base/String.h"
 #include "platform/ui/ModalPanelRunner.h"
 #include "platform/ui/ModalRunner.h"
 
@@ -9,7 +8,7 @@
 class QDialog;
 
 namespace platform {
-class Object;
+class PropertyBase;
 }
 
 namespace gui {
@@ -32,8 +31,8 @@ public:
     [[nodiscard]] QDialog* dialog() const { return dialog_; }
 
 private:
-    // Shows the dialog and runs until the key of the shown object tells of the answer.
-    void run(QDialog* dialog, platform::Object& shown, const platform::String& answeredKey,
+    // Shows the dialog and runs until the property tells of the answer.
+    void run(QDialog* dialog, const platform::PropertyBase& answer,
              const std::function<bool()>& isShown);
     void tellShown(QDialog* dialog);
 

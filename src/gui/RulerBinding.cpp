@@ -13,12 +13,12 @@ RulerBinding::RulerBinding(std::shared_ptr<platform::TextView> view, TextEditWid
     : QObject(widget), view_(std::move(view)), widget_(widget),
       ruler_(new RulerWidget(widget, RulerUnit::forLocale(QLocale()), widget)) {
     ruler_->hide();
-    for (const char16_t* key : {u"rulerVisible", u"usesRuler"})
-        observe(key, &RulerBinding::showVisibility);
-    for (const char16_t* key : {u"selectedRange", u"typingAttributes"})
-        observe(key, &RulerBinding::showStyle);
-    for (const char16_t* key : {u"editable", u"richText"})
-        observe(key, &RulerBinding::showEnabled);
+    observe(view_->rulerVisibleProperty(), &RulerBinding::showVisibility);
+    observe(view_->usesRulerProperty(), &RulerBinding::showVisibility);
+    observe(view_->selectedRangeProperty(), &RulerBinding::showStyle);
+    observe(view_->typingAttributesProperty(), &RulerBinding::showStyle);
+    observe(view_->editableProperty(), &RulerBinding::showEnabled);
+    observe(view_->richTextProperty(), &RulerBinding::showEnabled);
     observations_.push_back(
         view_->textStorage()->observeEdits([this](const platform::TextChange&) { showStyle(); }));
     connect(ruler_, &RulerWidget::indentEdited, this, &RulerBinding::indentEdited);
@@ -32,9 +32,9 @@ RulerBinding::RulerBinding(std::shared_ptr<platform::TextView> view, TextEditWid
     showVisibility();
 }
 
-void RulerBinding::observe(const char16_t* key, void (RulerBinding::*changed)()) {
-    observations_.push_back(
-        view_->addObserver(key, [this, changed](const platform::Value&) { (this->*changed)(); }));
+void RulerBinding::observe(const platform::PropertyBase& property,
+                           void (RulerBinding::*changed)()) {
+    observations_.push_back(property.observe([this, changed] { (this->*changed)(); }));
 }
 
 void RulerBinding::showVisibility() {

@@ -8,8 +8,9 @@
 #include <vector>
 
 namespace platform {
+class PropertyBase;
 class TextView;
-}
+} // namespace platform
 
 namespace gui {
 
@@ -26,7 +27,7 @@ public:
     RulerBinding(std::shared_ptr<platform::TextView> view, TextEditWidget* widget);
 
 private:
-    void observe(const char16_t* key, void (RulerBinding::*changed)());
+    void observe(const platform::PropertyBase& property, void (RulerBinding::*changed)());
     void showVisibility();
     void showStyle();
     void showEnabled();

@@ -13,7 +13,7 @@ ScrollViewBinding::ScrollViewBinding(std::shared_ptr<platform::ScrollView> scrol
     : ViewBinding(scrollView, widget), scrollView_(std::move(scrollView)), scrollArea_(widget) {
     scrollArea_->setWidgetResizable(true);
     showDocumentView();
-    observe(*scrollView_, u"documentView", [this] { showDocumentView(); });
+    observe(scrollView_->documentViewProperty(), [this] { showDocumentView(); });
 }
 
 void ScrollViewBinding::showDocumentView() {

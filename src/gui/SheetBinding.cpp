@@ -13,8 +13,7 @@ namespace gui {
 
 SheetBinding::SheetBinding(std::shared_ptr<platform::Window> window, QWidget* windowWidget)
     : QObject(windowWidget), window_(std::move(window)), windowWidget_(windowWidget) {
-    attachedSheet_ =
-        window_->addObserver(u"attachedSheet", [this](const platform::Value&) { refresh(); });
+    attachedSheet_ = window_->attachedSheetProperty().observe([this] { refresh(); });
     refresh();
 }
 

@@ -18,13 +18,13 @@ SheetDialog::SheetDialog(std::shared_ptr<platform::Window> sheet, QWidget* paren
     layout->setContentsMargins(0, 0, 0, 0);
     showContentView();
     showSize();
-    const auto watch = [this](const platform::String& key, void (SheetDialog::*shower)()) {
-        observations_.push_back(sheet_->addObserver(
-            key, [this, shower](const platform::Value&) { (this->*shower)(); }));
+    const auto watch = [this](const platform::PropertyBase& property,
+                              void (SheetDialog::*shower)()) {
+        observations_.push_back(property.observe([this, shower] { (this->*shower)(); }));
     };
-    watch(u"contentView", &SheetDialog::showContentView);
-    watch(u"frame", &SheetDialog::showSize);
-    watch(u"firstResponder", &SheetDialog::showFirstResponder);
+    watch(sheet_->contentViewProperty(), &SheetDialog::showContentView);
+    watch(sheet_->frameProperty(), &SheetDialog::showSize);
+    watch(sheet_->firstResponderProperty(), &SheetDialog::showFirstResponder);
 }
 
 // Escape presses the cancel button, as Return presses the default one (Qt's own).

@@ -79,9 +79,8 @@ SpellCheckHighlighter::SpellCheckHighlighter(std::shared_ptr<platform::TextView>
     connect(edit_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { scheduleCheck(); });
     edit_->viewport()->installEventFilter(this);
-    option_ = view_->addObserver(u"continuousSpellCheckingEnabled",
-                                 [this](const platform::Value&) { showOption(); });
-    ignoredWords_ = checker_->addObserver(u"ignoredWords", [this](const platform::Value&) {
+    option_ = view_->continuousSpellCheckingEnabledProperty().observe([this] { showOption(); });
+    ignoredWords_ = checker_->ignoredWordsProperty().observe([this] {
         if (checking_)
             dropIgnoredWords();
     });

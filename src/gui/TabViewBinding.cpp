@@ -18,7 +18,7 @@ TabViewBinding::TabViewBinding(std::shared_ptr<platform::TabView> tabView, QTabW
         widget->addTab(page, toQString(item->label()));
     }
     showSelection();
-    observe(*tabView_, u"selectedIndex", [this] { showSelection(); });
+    observe(tabView_->selectedIndexProperty(), [this] { showSelection(); });
     connect(widget, &QTabWidget::currentChanged, this, [this](int index) {
         const auto keepAlive = tabView_;
         tabView_->userSelectTabViewItemAtIndex(index);

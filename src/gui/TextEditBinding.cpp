@@ -20,8 +20,8 @@ TextEditBinding::TextEditBinding(std::shared_ptr<platform::Text> text, QTextEdit
     showEditable();
     storageEdits_ = text_->textStorage()->observeEdits(
         [this](const platform::TextChange& change) { showEdit(change); });
-    observe(*text_, u"selectedRange", [this] { showSelection(); });
-    observe(*text_, u"editable", [this] { showEditable(); });
+    observe(text_->selectedRangeProperty(), [this] { showSelection(); });
+    observe(text_->editableProperty(), [this] { showEditable(); });
     connect(widget, &QTextEdit::cursorPositionChanged, this, [this] { userMovedCursor(); });
     connect(widget->document(), &QTextDocument::contentsChange, this,
             [this](int, int, int) { documentChanged(); });

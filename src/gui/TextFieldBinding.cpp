@@ -23,8 +23,8 @@ TextFieldBinding::TextFieldBinding(std::shared_ptr<platform::TextField> field,
     showText();
     showEditable();
     observeEnabled(*field_);
-    observe(*field_, u"stringValue", [this] { showText(); });
-    observe(*field_, u"editable", [this] { showEditable(); });
+    observe(field_->stringValueProperty(), [this] { showText(); });
+    observe(field_->editableProperty(), [this] { showEditable(); });
     // textEdited is the user's typing only; setText does not send it.
     connect(lineEdit_, &QLineEdit::textEdited, this, [this] { typed(); });
     connect(lineEdit_, &QLineEdit::returnPressed, this, [this] { field_->userPressEnter(); });

@@ -35,12 +35,11 @@ ToolbarBinding::ToolbarBinding(std::shared_ptr<platform::Toolbar> toolbar, QTool
     bar_->setFixedHeight(static_cast<int>(platform::Window::toolbarHeight));
     makeActions();
     bar_->setVisible(toolbar_->isVisible());
-    observations_.push_back(toolbar_->addObserver(
-        u"visible", [this](const platform::Value&) { bar_->setVisible(toolbar_->isVisible()); }));
     observations_.push_back(
-        toolbar_->addObserver(u"items", [this](const platform::Value&) { makeActions(); }));
-    observations_.push_back(toolbar_->addObserver(
-        u"selectedItemIdentifier", [this](const platform::Value&) { showSelection(); }));
+        toolbar_->visibleProperty().observe([this] { bar_->setVisible(toolbar_->isVisible()); }));
+    observations_.push_back(toolbar_->itemsProperty().observe([this] { makeActions(); }));
+    observations_.push_back(
+        toolbar_->selectedItemIdentifierProperty().observe([this] { showSelection(); }));
     qApp->installEventFilter(this);
     validateLater();
 }
@@ -63,14 +62,10 @@ QAction* ToolbarBinding::addItem(const std::shared_ptr<platform::ToolbarItem>& i
     action->setEnabled(item->isEnabled());
     bar_->addAction(action);
     platform::ToolbarItem* observed = item.get();
-    itemObservations_.push_back(
-        item->addObserver(u"enabled", [action, observed](const platform::Value&) {
-            action->setEnabled(observed->isEnabled());
-        }));
-    itemObservations_.push_back(
-        item->addObserver(u"label", [action, observed](const platform::Value&) {
-            action->setText(toQString(observed->label()));
-        }));
+    itemObservations_.push_back(item->enabledProperty().observe(
+        [action, observed] { action->setEnabled(observed->isEnabled()); }));
+    itemObservations_.push_back(item->labelProperty().observe(
+        [action, observed] { action->setText(toQString(observed->label())); }));
     connect(action, &QAction::triggered, this, [this, item] {
         item->userClick();
         showSelection();

@@ -16,7 +16,7 @@ ViewBinding::ViewBinding(std::shared_ptr<platform::View> view, QWidget* widget)
     widget->installEventFilter(this);
     applyFixedSize();
     showHiddenState();
-    observe(*view_, u"hidden", [this] { showHiddenState(); });
+    observe(view_->hiddenProperty(), [this] { showHiddenState(); });
 }
 
 // Never shows a widget without a parent, which would be a window of its own.
@@ -38,15 +38,14 @@ ViewBinding* ViewBinding::find(QWidget* root, const platform::Object* view) {
     return nullptr;
 }
 
-void ViewBinding::observe(platform::Object& object, const platform::String& key,
-                          std::function<void()> changed) {
-    observations_.push_back(object.addObserver(
-        key, [changed = std::move(changed)](const platform::Value&) { changed(); }));
+void ViewBinding::observe(const platform::PropertyBase& property, std::function<void()> changed) {
+    observations_.push_back(property.observe(std::move(changed)));
 }
 
 void ViewBinding::observeEnabled(platform::Control& control) {
     widget_->setEnabled(control.isEnabled());
-    observe(control, u"enabled", [this, &control] { widget_->setEnabled(control.isEnabled()); });
+    observe(control.enabledProperty(),
+            [this, &control] { widget_->setEnabled(control.isEnabled()); });
 }
 
 void ViewBinding::setFocusWidget(QWidget* widget) {

@@ -13,6 +13,7 @@
 namespace platform {
 class Control;
 class Object;
+class PropertyBase;
 class View;
 } // namespace platform
 
@@ -42,8 +43,8 @@ public:
     [[nodiscard]] static ViewBinding* find(QWidget* root, const platform::Object* view);
 
 protected:
-    void observe(platform::Object& object, const platform::String& key,
-                 std::function<void()> changed);
+    // For as long as the binding lives.
+    void observe(const platform::PropertyBase& property, std::function<void()> changed);
     void observeEnabled(platform::Control& control);
     void setFocusWidget(QWidget* widget);
 

@@ -59,23 +59,24 @@ WindowWidget::WindowWidget(std::shared_ptr<platform::Window> window,
 WindowWidget::~WindowWidget() = default;
 
 void WindowWidget::observeWindow() {
-    const auto watch = [this](const platform::String& key, void (WindowWidget::*shower)()) {
-        observations_.push_back(window_->addObserver(
-            key, [this, shower](const platform::Value&) { (this->*shower)(); }));
+    const auto watch = [this](const platform::PropertyBase& property,
+                              void (WindowWidget::*shower)()) {
+        observations_.push_back(property.observe([this, shower] { (this->*shower)(); }));
     };
-    watch(u"frame", &WindowWidget::showFrame);
-    watch(u"minSize", &WindowWidget::showSizeLimits);
-    watch(u"maxSize", &WindowWidget::showSizeLimits);
-    watch(u"showsResizeIndicator", &WindowWidget::showResizeIndicator);
-    watch(u"visible", &WindowWidget::showVisible);
-    watch(u"keyWindow", &WindowWidget::showKey);
-    watch(u"toolbar", &WindowWidget::showToolbar);
-    watch(u"contentView", &WindowWidget::showContentView);
-    watch(u"firstResponder", &WindowWidget::showFirstResponder);
-    watch(u"title", &WindowWidget::showTitle);
-    watch(u"documentEdited", &WindowWidget::showTitle);
-    watch(u"miniaturized", &WindowWidget::showMiniaturized);
-    watch(u"attachedSheet", &WindowWidget::refocusAfterSheet);
+    const platform::Window& window = *window_;
+    watch(window.frameProperty(), &WindowWidget::showFrame);
+    watch(window.minSizeProperty(), &WindowWidget::showSizeLimits);
+    watch(window.maxSizeProperty(), &WindowWidget::showSizeLimits);
+    watch(window.showsResizeIndicatorProperty(), &WindowWidget::showResizeIndicator);
+    watch(window.visibleProperty(), &WindowWidget::showVisible);
+    watch(window.keyWindowProperty(), &WindowWidget::showKey);
+    watch(window.toolbarProperty(), &WindowWidget::showToolbar);
+    watch(window.contentViewProperty(), &WindowWidget::showContentView);
+    watch(window.firstResponderProperty(), &WindowWidget::showFirstResponder);
+    watch(window.titleProperty(), &WindowWidget::showTitle);
+    watch(window.documentEditedProperty(), &WindowWidget::showTitle);
+    watch(window.miniaturizedProperty(), &WindowWidget::showMiniaturized);
+    watch(window.attachedSheetProperty(), &WindowWidget::refocusAfterSheet);
 }
 
 // Qt shows the edited mark where the title holds its placeholder.

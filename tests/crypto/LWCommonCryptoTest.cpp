@@ -3,6 +3,7 @@
 #include "platform/security/AESCryptor.h"
 #include "platform/security/CryptoStatus.h"
 #include "platform/security/SecureRandomOverride.h"
+#include "platform/security/SecurityEnvironment.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -266,6 +267,7 @@ TEST(LWCommonCrypto, DamagedIVOrMissingSaltIsRefused) {
 }
 
 TEST(LWCommonCrypto, FailingRandomSourceNeverLeadsToEncryption) {
+    platform::SecurityEnvironment environment;
     const Data input = dataFromBytes("Sealscribe");
     {
         platform::SecureRandomOverride failing(failingSource);

@@ -13,6 +13,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/DocumentController.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/InterfaceRegistry.h"
 #include "platform/ui/ProgressIndicator.h"
 #include "platform/ui/SavePanel.h"
@@ -65,20 +66,21 @@ inline platform::Data rtf(const std::string& text) {
                                    "}");
 }
 
-// A fresh application, document controller, interface registry and settings store per
-// test, on a manual run loop; modal alerts and panels fail the test unless scripted, and
-// so does any outlet or binding that the document's interface cannot connect.
+// A fresh environment per test, with its application, document controller, interface
+// registry and settings store (in the test's folder), on a manual run loop; modal alerts
+// and panels fail the test unless scripted, and so does any outlet or binding that the
+// document's interface cannot connect, and any key observed that an object lacks.
 class DocumentTest : public testing::Test {
 protected:
     DocumentTest() {
-        platform::Application::setSharedApplication(app);
+        environment.application.set(app);
         app->setModalRunner(modal);
-        platform::DocumentController::setSharedDocumentController(controller);
+        environment.documentController.set(controller);
         controller->connectToApplication(app);
         MyDocument::registerDocumentType(*controller);
-        platform::InterfaceRegistry::setSharedRegistry(registry);
+        environment.interfaceRegistry.set(registry);
         MyDocumentInterface::registerIn(*registry);
-        platform::Workspace::setSharedWorkspace(std::make_shared<platform::Workspace>(launcher));
+        environment.system().workspace.set(std::make_shared<platform::Workspace>(launcher));
         platform::UserDefaults::standardUserDefaults()->registerDefaults({
             {u"StartupFontFamily", platform::Value(u"Helvetica")},
             {u"StartupFontSize", platform::Value(platform::Number::float64(12.0))},
@@ -90,19 +92,6 @@ protected:
         for (const auto& document : std::vector(controller->documents()))
             document->close();
         loop.runUntilIdle();
-        platform::Workspace::setSharedWorkspace(nullptr);
-        platform::InterfaceRegistry::setSharedRegistry(nullptr);
-        platform::DocumentController::setSharedDocumentController(nullptr);
-        platform::SharedFontManager::setSharedFontManager(nullptr);
-        platform::Application::setSharedApplication(nullptr);
-    }
-
-    // The settings store of the test, in the test's folder: set before the store is first
-    // made.
-    static const std::filesystem::path&
-    holdingTheSettings(const testsupport::ScratchFolder& scratch) {
-        ::setenv("XDG_CONFIG_HOME", scratch.path().c_str(), 1);
-        return scratch.path();
     }
 
     [[nodiscard]] platform::URL urlOf(const std::string& name) const {
@@ -198,9 +187,11 @@ protected:
     }
 
     testsupport::ScratchFolder scratch;
-    const std::filesystem::path& folder = holdingTheSettings(scratch);
+    const std::filesystem::path& folder = scratch.path();
     platform::ManualRunLoop loop;
     platform::ScopedMainRunLoop installed{loop};
+    // Before what it holds, so that it ends what the test left in it.
+    platform::Environment environment{folder / "Sealscribe"};
     std::shared_ptr<platform::Application> app = std::make_shared<platform::Application>();
     std::shared_ptr<platform::ScriptedPanelRunner> modal =
         std::make_shared<platform::ScriptedPanelRunner>(

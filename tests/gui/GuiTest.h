@@ -6,6 +6,7 @@
 #include "gui/WindowWidget.h"
 #include "platform/base/ScopedMainRunLoop.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/View.h"
 #include "platform/ui/Window.h"
 
@@ -34,15 +35,12 @@ inline bool waitUntil(const std::function<bool()>& condition) {
     return true;
 }
 
-// A model application rendered on the Qt event loop, which also drives the main run loop
-// (on a manual clock).
+// A model application, in an environment of the test's own, rendered on the Qt event loop,
+// which also drives the main run loop (on a manual clock).
 class GuiTest : public testing::Test {
 protected:
-    GuiTest() { platform::Application::setSharedApplication(app); }
-    ~GuiTest() override {
-        renderer.reset();
-        platform::Application::setSharedApplication(nullptr);
-    }
+    GuiTest() { environment.application.set(app); }
+    ~GuiTest() override { renderer.reset(); }
 
     static bool waitUntil(const std::function<bool()>& condition) {
         return guitest::waitUntil(condition);
@@ -71,6 +69,8 @@ protected:
     // Timers fire only when the test advances the clock.
     gui::QtRunLoop loop{gui::QtRunLoop::Clock::Manual};
     platform::ScopedMainRunLoop installed{loop};
+    // Before what it holds, so that it ends what the test left in it.
+    platform::Environment environment;
     std::shared_ptr<platform::Application> app = std::make_shared<platform::Application>();
     std::unique_ptr<gui::ApplicationRenderer> renderer =
         std::make_unique<gui::ApplicationRenderer>(app);

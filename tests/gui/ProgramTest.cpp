@@ -15,6 +15,7 @@
 #include "platform/ui/AlertPanel.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/DocumentController.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/InterfaceRegistry.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/SecureTextField.h"
@@ -32,7 +33,6 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,7 +44,6 @@ using platform::String;
 class ProgramTest : public testing::Test {
 protected:
     ProgramTest() {
-        ::setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
         program.prepare(1, arguments);
         renderer = std::make_unique<gui::ApplicationRenderer>(program.application());
     }
@@ -52,9 +51,6 @@ protected:
         for (const auto& document : std::vector(program.controller()->documents()))
             document->close();
         renderer.reset();
-        platform::DocumentController::setSharedDocumentController(nullptr);
-        platform::InterfaceRegistry::setSharedRegistry(nullptr);
-        platform::Application::setSharedApplication(nullptr);
     }
 
     static bool waitUntil(const std::function<bool()>& condition) {
@@ -144,6 +140,9 @@ protected:
     char* arguments[2] = {name, nullptr};
     gui::QtRunLoop loop{gui::QtRunLoop::Clock::Manual};
     platform::ScopedMainRunLoop installed{loop};
+    // As main builds it; before the program, which fills it.
+    platform::Environment environment{std::filesystem::path(settings.path().toStdString()) /
+                                      "Sealscribe"};
     ApplicationMain program{nullptr};
     std::unique_ptr<gui::ApplicationRenderer> renderer;
 };

@@ -51,13 +51,12 @@ class SpellCheckTest : public guitest::GuiTest {
 protected:
     SpellCheckTest() {
         const std::string folder = std::string(SEALSCRIBE_TEST_DATA) + "/spelling/";
-        SpellChecker::setSharedSpellChecker(std::make_shared<SpellChecker>(
+        environment.text().spellChecker.set(std::make_shared<SpellChecker>(
             SpellDictionary{folder + "tiny.aff", folder + "tiny.dic"}));
         textView->setContinuousSpellCheckingEnabled(true);
         textView->setDelegate(delegate);
         scrollView->setDocumentView(textView);
     }
-    ~SpellCheckTest() override { SpellChecker::setSharedSpellChecker(nullptr); }
 
     std::shared_ptr<TextView> textView = std::make_shared<TextView>();
     std::shared_ptr<ScrollView> scrollView = std::make_shared<ScrollView>();

@@ -1,5 +1,8 @@
 #include "platform/base/Object.h"
 
+#include "platform/base/BaseEnvironment.h"
+#include "platform/base/PropertyBase.h"
+
 #include <algorithm>
 
 namespace platform {
@@ -12,24 +15,57 @@ std::pair<String, String> splitFirstKey(const String& keyPath) {
     return {keyPath.substr(0, dot), keyPath.substr(dot + 1)};
 }
 
+void reportUnknownKey(const String& key, const char16_t* use) {
+    BaseEnvironment::current().reportFailure(u"the key \u201c" + key + u"\u201d was " + use +
+                                             u", but the object has no such key");
+}
+
 } // namespace
 
-void Object::exposeKey(const String& key, Getter getter, Setter setter) {
-    keys_[key] = {std::move(getter), std::move(setter)};
+// Holds the key's characters for the property it is.
+class Object::OpenKey final : public PropertyBase {
+public:
+    OpenKey(Object& owner, std::unique_ptr<const String> key)
+        : PropertyBase(owner, *key), key_(std::move(key)) {}
+
+    // The owner answers key-value coding itself.
+    [[nodiscard]] Value value() const override { return {}; }
+    void setValue(const Value&) override {}
+
+private:
+    std::unique_ptr<const String> key_;
+};
+
+Object::Object() = default;
+Object::~Object() = default;
+
+PropertyBase* Object::property(const String& key) const {
+    const auto found = std::ranges::find_if(
+        properties_, [&key](const PropertyBase* property) { return property->key() == key; });
+    return found == properties_.end() ? nullptr : *found;
+}
+
+PropertyBase* Object::observable(const String& key) {
+    if (auto* found = property(key))
+        return found;
+    if (!hasOpenKey(key))
+        return nullptr;
+    openKeys_.push_back(std::make_unique<OpenKey>(*this, std::make_unique<const String>(key)));
+    return openKeys_.back().get();
+}
+
+bool Object::hasKey(const String& key) const {
+    return property(key) || hasOpenKey(key);
 }
 
 Value Object::valueForKey(const String& key) const {
-    commitPendingEdits(key);
-    const auto found = keys_.find(key);
-    if (found == keys_.end() || !found->second.getter)
-        return {};
-    return found->second.getter();
+    const auto* found = property(key);
+    return found ? found->value() : Value();
 }
 
 void Object::setValueForKey(const Value& value, const String& key) {
-    const auto found = keys_.find(key);
-    if (found != keys_.end() && found->second.setter)
-        found->second.setter(value);
+    if (auto* found = property(key))
+        found->setValue(value);
 }
 
 Value Object::valueForKeyPath(const String& keyPath) const {
@@ -52,57 +88,33 @@ void Object::setValueForKeyPath(const Value& value, const String& keyPath) {
 }
 
 Observation Object::addObserver(const String& key, Observer observer) {
-    auto registration = std::make_shared<Observer>(std::move(observer));
-    auto& list = observers_[key];
-    std::erase_if(list, [](const auto& weak) { return weak.expired(); });
-    list.push_back(registration);
-    return Observation(registration);
+    const auto* observed = observable(key);
+    if (!observed) {
+        reportUnknownKey(key, u"observed");
+        return {};
+    }
+    return observed->observe(
+        [this, key, observer = std::move(observer)] { observer(valueForKey(key)); });
 }
 
 void Object::didChangeValueForKey(const String& key) {
-    for (const auto& edit : livePendingEdits(key))
-        edit->discard();
-    const auto found = observers_.find(key);
-    if (found == observers_.end())
-        return;
-    // Observers may add or cancel observations while they are told: tell a snapshot.
-    std::vector<std::shared_ptr<Observer>> live;
-    for (const auto& weak : found->second)
-        if (auto observer = weak.lock())
-            live.push_back(std::move(observer));
-    if (live.empty())
-        return;
-    const Value current = valueForKey(key);
-    for (const auto& observer : live)
-        (*observer)(current);
+    if (auto* found = property(key))
+        found->changed();
 }
 
 Observation Object::addPendingEdit(const String& key, std::function<void()> commit,
                                    std::function<void()> discard) {
-    auto registration =
-        std::make_shared<PendingEdit>(PendingEdit{std::move(commit), std::move(discard)});
-    auto& list = pendingEdits_[key];
-    std::erase_if(list, [](const auto& weak) { return weak.expired(); });
-    list.push_back(registration);
-    return Observation(registration);
+    const auto* edited = observable(key);
+    if (!edited) {
+        reportUnknownKey(key, u"edited");
+        return {};
+    }
+    return edited->addPendingEdit(std::move(commit), std::move(discard));
 }
 
 void Object::commitPendingEdits(const String& key) const {
-    for (const auto& edit : livePendingEdits(key))
-        edit->commit();
-}
-
-// A snapshot, since committing writes the key and may add or cancel registrations.
-std::vector<std::shared_ptr<Object::PendingEdit>>
-Object::livePendingEdits(const String& key) const {
-    std::vector<std::shared_ptr<PendingEdit>> live;
-    const auto found = pendingEdits_.find(key);
-    if (found == pendingEdits_.end())
-        return live;
-    for (const auto& weak : found->second)
-        if (auto edit = weak.lock())
-            live.push_back(std::move(edit));
-    return live;
+    if (const auto* found = property(key))
+        found->commitPendingEdits();
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/base/UserDefaults.h"
 
+#include "platform/base/BaseEnvironment.h"
 #include "platform/base/NumberText.h"
 #include "platform/base/RunLoop.h"
 #include "platform/base/SettingsCoding.h"
@@ -27,8 +28,11 @@ fs::path homeFolder() {
 } // namespace
 
 std::shared_ptr<UserDefaults> UserDefaults::standardUserDefaults() {
-    static const auto standard = std::make_shared<UserDefaults>(standardSettingsFolder());
-    return standard;
+    auto& environment = BaseEnvironment::current();
+    return environment.userDefaults.get([&environment] {
+        return std::make_shared<UserDefaults>(
+            environment.settingsFolder().value_or(standardSettingsFolder()));
+    });
 }
 
 fs::path UserDefaults::standardSettingsFolder() {

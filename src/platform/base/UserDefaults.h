@@ -35,7 +35,8 @@ public:
     static constexpr const char* settingsFileName = "Settings.plist";
     static constexpr std::chrono::milliseconds defaultWriteDelay{1000};
 
-    // The store of the program, over standardSettingsFolder(); its messages go to the log.
+    // The store of the program's environment (BaseEnvironment), over standardSettingsFolder()
+    // unless the environment has a folder of its own; its messages go to the log.
     static std::shared_ptr<UserDefaults> standardUserDefaults();
 
     // $XDG_CONFIG_HOME/Sealscribe, or ~/.config/Sealscribe.
@@ -80,6 +81,9 @@ public:
 
     // Told the key of every change of a value, whichever key and however it was made.
     [[nodiscard]] Observation addChangeObserver(ChangeObserver observer);
+
+protected:
+    [[nodiscard]] bool hasOpenKey(const String&) const override { return true; }
 
 private:
     struct Snapshot {

@@ -1,24 +1,24 @@
 #include "platform/base/UserDefaultsController.h"
 
+#include "platform/base/BaseEnvironment.h"
+
 namespace platform {
 
 std::shared_ptr<UserDefaultsController> UserDefaultsController::sharedUserDefaultsController() {
-    static const auto shared =
-        std::make_shared<UserDefaultsController>(UserDefaults::standardUserDefaults());
-    return shared;
+    return BaseEnvironment::current().userDefaultsController.get([] {
+        return std::make_shared<UserDefaultsController>(UserDefaults::standardUserDefaults());
+    });
 }
 
 UserDefaultsController::UserDefaultsController(std::shared_ptr<UserDefaults> defaults)
-    : values_(std::make_shared<UserDefaultsValues>(std::move(defaults))) {
-    exposeKey(u"values", [this] { return Value(std::static_pointer_cast<Object>(values_)); });
-}
+    : values_(*this, u"values", std::make_shared<UserDefaultsValues>(std::move(defaults))) {}
 
 void UserDefaultsController::setInitialValues(const Dictionary& initialValues) {
-    values_->setInitialValues(initialValues);
+    values_.get()->setInitialValues(initialValues);
 }
 
 const Dictionary& UserDefaultsController::initialValues() const {
-    return values_->initialValues();
+    return values_.get()->initialValues();
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Object.h"
+#include "platform/base/Property.h"
 #include "platform/base/UserDefaults.h"
 #include "platform/base/UserDefaultsValues.h"
 
@@ -12,7 +13,7 @@ namespace platform {
 // a setting, and an observer of a key of values() follows it.
 class UserDefaultsController : public Object {
 public:
-    // The controller of the standard store.
+    // The controller of the standard store, of the program's environment (BaseEnvironment).
     static std::shared_ptr<UserDefaultsController> sharedUserDefaultsController();
 
     explicit UserDefaultsController(std::shared_ptr<UserDefaults> defaults);
@@ -21,10 +22,10 @@ public:
     void setInitialValues(const Dictionary& initialValues);
     const Dictionary& initialValues() const;
 
-    std::shared_ptr<Object> values() const { return values_; }
+    std::shared_ptr<Object> values() const { return values_.get(); }
 
 private:
-    std::shared_ptr<UserDefaultsValues> values_;
+    Property<std::shared_ptr<UserDefaultsValues>> values_;
 };
 
 } // namespace platform

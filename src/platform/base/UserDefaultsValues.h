@@ -20,6 +20,9 @@ public:
     const Dictionary& initialValues() const { return initialValues_; }
     void setInitialValues(const Dictionary& initialValues);
 
+protected:
+    [[nodiscard]] bool hasOpenKey(const String&) const override { return true; }
+
 private:
     std::shared_ptr<UserDefaults> defaults_;
     Dictionary initialValues_;

@@ -6,9 +6,12 @@
 
 namespace platform {
 
+class SecurityEnvironment;
+
 // Test seam: while an override lives, secureRandomBytes draws from its source instead of
-// the system's, so a test can make the source fail. Overrides nest; ending one restores
-// the source that was active before it. Main thread only.
+// the system's, so a test can make the source fail. Overrides nest, within the environment
+// current when they are made (SecurityEnvironment); ending one restores the source that was
+// active before it. Main thread only.
 class SecureRandomOverride {
 public:
     // Fills the bytes and returns cryptoStatus::success, or returns a non-zero status.
@@ -24,6 +27,7 @@ public:
 
 private:
     Source source_;
+    SecurityEnvironment& environment_;
     const SecureRandomOverride* previous_;
 };
 

@@ -2,15 +2,11 @@
 
 #include "platform/base/PosixPath.h"
 #include "platform/system/ProcessLauncher.h"
+#include "platform/system/SystemEnvironment.h"
 #include "platform/system/XdgOpenDesktopServices.h"
-
-#include <mutex>
 
 namespace platform {
 namespace {
-
-std::mutex sharedMutex;
-std::shared_ptr<Workspace> sharedInstance;
 
 // The absolute path, when it has a POSIX form.
 std::optional<String> absolutePath(const String& path) {
@@ -24,15 +20,12 @@ std::optional<String> absolutePath(const String& path) {
 } // namespace
 
 std::shared_ptr<Workspace> Workspace::sharedWorkspace() {
-    const std::lock_guard lock(sharedMutex);
-    if (!sharedInstance)
-        sharedInstance = std::make_shared<Workspace>(std::make_shared<ProcessLauncher>());
-    return sharedInstance;
+    return SystemEnvironment::current().workspace.get(
+        [] { return std::make_shared<Workspace>(std::make_shared<ProcessLauncher>()); });
 }
 
 void Workspace::setSharedWorkspace(std::shared_ptr<Workspace> workspace) {
-    const std::lock_guard lock(sharedMutex);
-    sharedInstance = std::move(workspace);
+    SystemEnvironment::current().workspace.set(std::move(workspace));
 }
 
 Workspace::Workspace(std::shared_ptr<DesktopServices> desktop) : desktop_(std::move(desktop)) {}

@@ -16,7 +16,8 @@ namespace platform {
 // then opened is not known here: the services report failures to the log.
 class Workspace {
 public:
-    // xdg-open through a ProcessLauncher unless the program or a test has set its own.
+    // The environment's (SystemEnvironment): xdg-open through a ProcessLauncher unless the
+    // program or a test has set its own.
     [[nodiscard]] static std::shared_ptr<Workspace> sharedWorkspace();
     // None brings the default back.
     static void setSharedWorkspace(std::shared_ptr<Workspace> workspace);

@@ -3,17 +3,14 @@
 #include "platform/base/Number.h"
 #include "platform/text/CharsetConverter.h"
 #include "platform/text/SpellingWords.h"
+#include "platform/text/TextEnvironment.h"
 
 #include <algorithm>
 #include <fstream>
 #include <hunspell.hxx>
-#include <mutex>
 
 namespace platform {
 namespace {
-
-std::mutex sharedMutex;
-std::shared_ptr<SpellChecker> sharedInstance;
 
 constexpr char16_t typographicApostrophe = u'\u2019';
 
@@ -51,15 +48,11 @@ struct SpellChecker::Engine {
 };
 
 std::shared_ptr<SpellChecker> SpellChecker::sharedSpellChecker() {
-    const std::lock_guard lock(sharedMutex);
-    if (!sharedInstance)
-        sharedInstance = std::make_shared<SpellChecker>();
-    return sharedInstance;
+    return TextEnvironment::current().spellChecker.get();
 }
 
 void SpellChecker::setSharedSpellChecker(std::shared_ptr<SpellChecker> checker) {
-    const std::lock_guard lock(sharedMutex);
-    sharedInstance = std::move(checker);
+    TextEnvironment::current().spellChecker.set(std::move(checker));
 }
 
 SpellChecker::SpellChecker() : SpellChecker(std::nullopt) {
@@ -67,9 +60,7 @@ SpellChecker::SpellChecker() : SpellChecker(std::nullopt) {
 }
 
 SpellChecker::SpellChecker(std::optional<SpellDictionary> dictionary)
-    : dictionary_(std::move(dictionary)) {
-    exposeKey(u"ignoredWords", [this] { return Value(Number::uint64(ignoredWords_)); });
-}
+    : dictionary_(std::move(dictionary)) {}
 
 SpellChecker::~SpellChecker() = default;
 
@@ -127,8 +118,7 @@ void SpellChecker::ignoreWord(std::u16string_view word) {
         return;
     // Hunspell's run-time word list lives in memory only.
     checker->hunspell->add(*encoded);
-    ++ignoredWords_;
-    didChangeValueForKey(u"ignoredWords");
+    ignoredWords_.set(ignoredWords_.get() + 1);
 }
 
 std::vector<Range> SpellChecker::misspelledWords(std::u16string_view text) const {

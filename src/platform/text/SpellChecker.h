@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Object.h"
+#include "platform/base/Property.h"
 #include "platform/base/String.h"
 #include "platform/text/Range.h"
 #include "platform/text/SpellDictionary.h"
@@ -23,7 +24,8 @@ namespace platform {
 // Make checkers with std::make_shared and use them from the main thread.
 class SpellChecker : public Object {
 public:
-    // The program's checker, made when first asked: the user's dictionary.
+    // The environment's checker (TextEnvironment), made when first asked: the user's
+    // dictionary.
     [[nodiscard]] static std::shared_ptr<SpellChecker> sharedSpellChecker();
     // None brings a new default back.
     static void setSharedSpellChecker(std::shared_ptr<SpellChecker> checker);
@@ -41,6 +43,9 @@ public:
     // The dictionary's guesses, best first.
     [[nodiscard]] std::vector<String> suggestions(std::u16string_view word) const;
     void ignoreWord(std::u16string_view word);
+    [[nodiscard]] const Property<std::uint64_t>& ignoredWordsProperty() const {
+        return ignoredWords_;
+    }
 
     // The words of the text that are checked and misspelled, in order.
     [[nodiscard]] std::vector<Range> misspelledWords(std::u16string_view text) const;
@@ -53,7 +58,7 @@ private:
     mutable bool findDictionary_ = false;
     mutable bool loaded_ = false;
     mutable std::unique_ptr<Engine> engine_;
-    std::size_t ignoredWords_ = 0;
+    Property<std::uint64_t> ignoredWords_{*this, u"ignoredWords", 0};
 };
 
 } // namespace platform

@@ -8,10 +8,7 @@
 
 namespace platform {
 
-Alert::Alert() {
-    exposeKey(u"modalResponse",
-              [this] { return modalResponse_ ? Value(Number::int64(*modalResponse_)) : Value(); });
-}
+Alert::Alert() = default;
 
 void Alert::addDefaultButton() {
     if (buttonTitles_.empty())
@@ -41,15 +38,15 @@ ModalResponse Alert::runModal() {
     addDefaultButton();
     const auto keepAlive = weak_from_this().lock();
     runningModal_ = true;
-    modalResponse_.reset();
+    modalResponse_.change(std::nullopt);
     Application::sharedApplication()->runModalForAlert(*this);
     runningModal_ = false;
-    return modalResponse_.value_or(ModalResponseAbort);
+    return modalResponse_.get().value_or(ModalResponseAbort);
 }
 
 bool Alert::isShown() const {
     if (runningModal_)
-        return !modalResponse_;
+        return !modalResponse_.get();
     const auto panel = sheet_.lock();
     return panel && panel->sheetParent();
 }
@@ -59,8 +56,7 @@ bool Alert::userPressButton(std::size_t index) {
         return false;
     const ModalResponse answer = AlertFirstButtonReturn + static_cast<ModalResponse>(index);
     if (runningModal_) {
-        modalResponse_ = answer;
-        didChangeValueForKey(u"modalResponse");
+        modalResponse_.set(answer);
         return true;
     }
     const auto panel = sheet_.lock();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Object.h"
+#include "platform/base/Property.h"
 #include "platform/ui/ModalResponse.h"
 
 #include <functional>
@@ -19,7 +20,7 @@ enum class AlertStyle { Warning = 0, Informational = 1, Critical = 2 };
 // answer 1000, 1001, 1002... in the order added; the first is the default. An alert
 // shown without buttons gets one "OK" button. Make alerts with std::make_shared.
 //
-// Observable key: "modalResponse", told when an application-modal alert is answered.
+// Observable: "modalResponse", told when an application-modal alert is answered.
 class Alert : public Object {
 public:
     using CompletionHandler = std::function<void(ModalResponse returnCode)>;
@@ -53,6 +54,10 @@ public:
     [[nodiscard]] bool userPressButton(std::size_t index);
     [[nodiscard]] bool userPressButton(const String& title);
 
+    [[nodiscard]] const Property<std::optional<ModalResponse>>& modalResponseProperty() const {
+        return modalResponse_;
+    }
+
 private:
     void addDefaultButton();
 
@@ -62,7 +67,7 @@ private:
     std::vector<String> buttonTitles_;
     std::weak_ptr<AlertPanel> sheet_;
     bool runningModal_ = false;
-    std::optional<ModalResponse> modalResponse_;
+    Property<std::optional<ModalResponse>> modalResponse_{*this, u"modalResponse"};
 };
 
 } // namespace platform

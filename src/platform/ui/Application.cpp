@@ -4,6 +4,7 @@
 #include "platform/base/ProgrammingError.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/ApplicationDelegate.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuItem.h"
 #include "platform/ui/ModalPanelRunner.h"
@@ -16,37 +17,19 @@
 #include <set>
 
 namespace platform {
-namespace {
-
-std::shared_ptr<Application>& installedApplication() {
-    static std::shared_ptr<Application> application;
-    return application;
-}
-
-} // namespace
 
 Application::Application() {
-    exposeKey(u"active", [this] { return Value(Number::boolean(active_)); });
-    exposeKey(u"running", [this] { return Value(Number::boolean(running_)); });
     exposeAction(u"terminate:", [this](const Sender& sender) { terminate(sender); });
 }
 
 Application::~Application() = default;
 
 std::shared_ptr<Application> Application::sharedApplication() {
-    auto& application = installedApplication();
-    if (!application)
-        application = std::make_shared<Application>();
-    return application;
+    return Environment::current().application.get();
 }
 
 void Application::setSharedApplication(const std::shared_ptr<Application>& application) {
-    installedApplication() = application;
-}
-
-void Application::setMainMenu(const std::shared_ptr<Menu>& menu) {
-    mainMenu_ = menu;
-    didChangeValueForKey(u"mainMenu");
+    Environment::current().application.set(application);
 }
 
 std::vector<std::shared_ptr<Window>> Application::windows() const {
@@ -58,10 +41,8 @@ std::vector<std::shared_ptr<Window>> Application::windows() const {
 }
 
 void Application::setActive(bool active) {
-    if (active == active_)
+    if (!active_.change(active))
         return;
-    active_ = active;
-    didChangeValueForKey(u"active");
     const auto applicationDelegate = delegate();
     if (!applicationDelegate)
         return;
@@ -77,8 +58,7 @@ void Application::finishLaunching() {
         applicationDelegate->applicationWillFinishLaunching(*this);
     if (launchHook_)
         launchHook_();
-    running_ = true;
-    didChangeValueForKey(u"running");
+    running_.set(true);
     if (const auto applicationDelegate = delegate())
         applicationDelegate->applicationDidFinishLaunching(*this);
 }
@@ -104,8 +84,7 @@ void Application::terminate(const Sender&) {
 }
 
 void Application::stopRunning() {
-    running_ = false;
-    didChangeValueForKey(u"running");
+    running_.set(false);
 }
 
 bool Application::sendAction(const String& action, const std::shared_ptr<Responder>& target,
@@ -184,12 +163,12 @@ void Application::makeKeyWindow(const std::shared_ptr<Window>& window) {
     const auto previous = keyWindow();
     if (previous == window)
         return;
-    keyWindow_ = window;
+    keyWindowHeld_ = window;
     if (previous)
         previous->setKey(false);
     if (window)
         window->setKey(true);
-    didChangeValueForKey(u"keyWindow");
+    keyWindow_.changed();
 }
 
 void Application::windowOrderedOut(Window& window) {
@@ -251,7 +230,7 @@ void Application::terminateLaterWhenNoWindowIsLeft() {
         std::static_pointer_cast<Application>(shared_from_this());
     OperationQueue::mainQueue().addOperationWithBlock([weakSelf] {
         const auto application = weakSelf.lock();
-        if (application && application->running_ && application->modalSessions_ == 0 &&
+        if (application && application->isRunning() && application->modalSessions_ == 0 &&
             application->windows().empty())
             application->terminate(nullptr);
     });

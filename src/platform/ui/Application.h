@@ -1,8 +1,12 @@
 #pragma once
 
+#include "platform/base/ComputedProperty.h"
+#include "platform/base/Property.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/ModalResponse.h"
 #include "platform/ui/Responder.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/Window.h"
 #include "platform/ui/WindowsMenuItems.h"
 
 #include <functional>
@@ -13,16 +17,15 @@ namespace platform {
 
 class Alert;
 class ApplicationDelegate;
-class Menu;
 class ModalRunner;
 class SavePanel;
-class Window;
 
 // The application: its delegate, main menu, windows and key window, the active state,
 // launching and termination, the responder chain for nil-targeted actions, and
-// application-modal alerts. One is shared by the program; tests install their own.
+// application-modal alerts. One is shared by the program, in its Environment; tests
+// install their own.
 //
-// Observable keys: "active", "running", "keyWindow", "mainMenu". Answers the action
+// Observable: "active", "running", "keyWindow", "mainMenu". Answers the action
 // "terminate:".
 class Application : public Responder {
 public:
@@ -33,9 +36,9 @@ public:
     Application();
     ~Application() override;
 
-    // The installed application; one is made on first use when none is installed.
+    // The environment's application; one is made on first use when none is installed.
     [[nodiscard]] static std::shared_ptr<Application> sharedApplication();
-    // Installs an application (none: the next use makes a fresh one).
+    // Installs an application in the environment (none: the next use makes a fresh one).
     static void setSharedApplication(const std::shared_ptr<Application>& application);
 
     // The program's name as its windows and dialogs show it.
@@ -45,8 +48,11 @@ public:
     [[nodiscard]] std::shared_ptr<ApplicationDelegate> delegate() const { return delegate_.lock(); }
     void setDelegate(const std::shared_ptr<ApplicationDelegate>& delegate) { delegate_ = delegate; }
 
-    [[nodiscard]] std::shared_ptr<Menu> mainMenu() const { return mainMenu_; }
-    void setMainMenu(const std::shared_ptr<Menu>& menu);
+    [[nodiscard]] std::shared_ptr<Menu> mainMenu() const { return mainMenu_.get(); }
+    void setMainMenu(const std::shared_ptr<Menu>& menu) { mainMenu_.set(menu); }
+    [[nodiscard]] const Property<std::shared_ptr<Menu>>& mainMenuProperty() const {
+        return mainMenu_;
+    }
     // The menu that lists the open windows after its own items (see WindowsMenuItems),
     // brought up to date each time it is validated.
     [[nodiscard]] std::shared_ptr<Menu> windowsMenu() const { return windowsMenu_; }
@@ -57,19 +63,24 @@ public:
 
     // The windows that have been ordered front and not closed, front to back.
     [[nodiscard]] std::vector<std::shared_ptr<Window>> windows() const;
-    [[nodiscard]] std::shared_ptr<Window> keyWindow() const { return keyWindow_.lock(); }
+    [[nodiscard]] std::shared_ptr<Window> keyWindow() const { return keyWindowHeld_.lock(); }
+    [[nodiscard]] const ComputedProperty<std::shared_ptr<Window>>& keyWindowProperty() const {
+        return keyWindow_;
+    }
 
     // User entry point: the user brings the application to the front or leaves it. The
     // delegate is told of each change.
-    [[nodiscard]] bool isActive() const { return active_; }
+    [[nodiscard]] bool isActive() const { return active_.get(); }
     void setActive(bool active);
+    [[nodiscard]] const Property<bool>& activeProperty() const { return active_; }
 
     // Tells the delegate that launching will finish, runs the launch hook (where the
     // document controller opens the documents of the launch or an untitled one), then
     // tells the delegate that launching did finish. The application is running from here.
     void finishLaunching();
     void setLaunchHook(LaunchHook hook) { launchHook_ = std::move(hook); }
-    [[nodiscard]] bool isRunning() const { return running_; }
+    [[nodiscard]] bool isRunning() const { return running_.get(); }
+    [[nodiscard]] const Property<bool>& runningProperty() const { return running_; }
 
     // Asks the termination review (the document controller reviews unsaved documents),
     // which replies, at once or later, whether to go on; then the application stops
@@ -130,14 +141,16 @@ private:
 
     String displayName_;
     std::weak_ptr<ApplicationDelegate> delegate_;
-    std::shared_ptr<Menu> mainMenu_;
+    Property<std::shared_ptr<Menu>> mainMenu_{*this, u"mainMenu"};
     std::shared_ptr<Menu> windowsMenu_;
     WindowsMenuItems windowsMenuItems_;
     Screen mainScreen_;
     std::vector<std::weak_ptr<Window>> windows_; // front first
-    std::weak_ptr<Window> keyWindow_;
-    bool active_ = false;
-    bool running_ = false;
+    std::weak_ptr<Window> keyWindowHeld_;
+    ComputedProperty<std::shared_ptr<Window>> keyWindow_{*this, u"keyWindow",
+                                                         &Application::keyWindow};
+    Property<bool> active_{*this, u"active", false};
+    Property<bool> running_{*this, u"running", false};
     bool terminating_ = false;
     bool terminatesAfterLastWindowClosed_ = false;
     int modalSessions_ = 0;

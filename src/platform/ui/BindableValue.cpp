@@ -8,6 +8,7 @@
 #include "platform/ui/TextField.h"
 #include "platform/ui/Window.h"
 
+#include <functional>
 #include <utility>
 
 namespace platform {
@@ -55,17 +56,18 @@ BindableValue keyShownOnly(const std::shared_ptr<View>& view, const String& key)
         std::make_shared<Showing>());
 }
 
-template <typename V>
-BindableValue edited(const std::shared_ptr<V>& view, const String& key, Getter<V> get,
-                     Setter<V> set, EditFilter filter = {}) {
+// `changes` is the view's member function that gives the property the value follows.
+template <typename V, typename Changes>
+BindableValue edited(const std::shared_ptr<V>& view, Changes changes, Getter<V> get, Setter<V> set,
+                     EditFilter filter = {}) {
     const auto showing = std::make_shared<Showing>();
     auto value = shownOnly(view, std::move(get), std::move(set), showing);
     const std::weak_ptr<V> weak = view;
-    value.observeEdits = [weak, key, showing, filter](BindableValue::Edited onEdit) {
+    value.observeEdits = [weak, changes, showing, filter](BindableValue::Edited onEdit) {
         const auto locked = weak.lock();
         if (!locked)
             return Observation();
-        return locked->addObserver(key, [showing, filter, onEdit](const Value&) {
+        return std::invoke(changes, *locked).observe([showing, filter, onEdit] {
             if (!showing->now && (!filter || filter()))
                 onEdit();
         });
@@ -89,7 +91,7 @@ public:
         if (responder_.isActive())
             return;
         const std::weak_ptr<Window> weakWindow = window;
-        responder_ = window->addObserver(u"firstResponder", [this, weakWindow](const Value&) {
+        responder_ = window->firstResponderProperty().observe([this, weakWindow] {
             const auto owner = weakWindow.lock();
             if (owner && owner->firstResponder() == field_.lock())
                 return;
@@ -106,7 +108,7 @@ private:
 
 BindableValue textFieldValue(const std::shared_ptr<TextField>& field, bool continuous) {
     auto value = edited<TextField>(
-        field, u"objectValue", [](TextField& f) { return f.objectValue(); },
+        field, &TextField::objectValueProperty, [](TextField& f) { return f.objectValue(); },
         [](TextField& f, const Value& shown) { f.setObjectValue(shown); });
     if (continuous)
         return value;
@@ -122,7 +124,7 @@ BindableValue textFieldValue(const std::shared_ptr<TextField>& field, bool conti
 
 BindableValue buttonState(const std::shared_ptr<Button>& button) {
     return edited<Button>(
-        button, u"state",
+        button, &Button::stateProperty,
         [](Button& b) {
             const auto state = b.state();
             if (state == ControlStateOn || state == ControlStateOff)
@@ -133,12 +135,13 @@ BindableValue buttonState(const std::shared_ptr<Button>& button) {
 }
 
 // A user's choice always selects an item of the present menu.
-BindableValue popUpSelection(const std::shared_ptr<PopUpButton>& popUp, const String& key,
+template <typename Selection>
+BindableValue popUpSelection(const std::shared_ptr<PopUpButton>& popUp, Selection selection,
                              Getter<PopUpButton> get, Setter<PopUpButton> set) {
     const auto menuChanged = std::make_shared<bool>(false);
     const std::weak_ptr<PopUpButton> weak = popUp;
     auto value =
-        edited<PopUpButton>(popUp, key, std::move(get), std::move(set), [weak, menuChanged] {
+        edited<PopUpButton>(popUp, selection, std::move(get), std::move(set), [weak, menuChanged] {
             const bool newMenu = std::exchange(*menuChanged, false);
             const auto locked = weak.lock();
             return !newMenu && locked && locked->selectedItem();
@@ -149,8 +152,7 @@ BindableValue popUpSelection(const std::shared_ptr<PopUpButton>& popUp, const St
         if (!locked)
             return Observation();
         // Setting a menu is told before the selection of its first item that follows.
-        auto menu =
-            locked->addObserver(u"menu", [menuChanged](const Value&) { *menuChanged = true; });
+        auto menu = locked->menuProperty().observe([menuChanged] { *menuChanged = true; });
         return together({std::move(menu), changes(std::move(onEdit))});
     };
     return value;
@@ -167,14 +169,14 @@ std::optional<BindableValue> popUpValue(const std::shared_ptr<PopUpButton>& popU
                                         const String& binding) {
     if (binding == u"selectedIndex")
         return popUpSelection(
-            popUp, u"indexOfSelectedItem",
+            popUp, &PopUpButton::indexOfSelectedItemProperty,
             [](PopUpButton& p) { return Value(Number::int64(p.indexOfSelectedItem())); },
             [](PopUpButton& p, const Value& shown) {
                 p.selectItemAtIndex(shown.number() ? shown.longValue() : -1);
             });
     if (binding == u"selectedValue")
         return popUpSelection(
-            popUp, u"titleOfSelectedItem",
+            popUp, &PopUpButton::titleOfSelectedItemProperty,
             [](PopUpButton& p) { return Value(p.titleOfSelectedItem()); },
             [](PopUpButton& p, const Value& shown) {
                 if (const auto* title = shown.string())
@@ -184,7 +186,7 @@ std::optional<BindableValue> popUpValue(const std::shared_ptr<PopUpButton>& popU
             });
     if (binding == u"selectedTag")
         return popUpSelection(
-            popUp, u"indexOfSelectedItem",
+            popUp, &PopUpButton::indexOfSelectedItemProperty,
             [](PopUpButton& p) {
                 const auto item = p.selectedItem();
                 return item ? Value(Number::int64(item->tag())) : Value();
@@ -211,7 +213,7 @@ std::optional<BindableValue> controlValue(const std::shared_ptr<View>& view, con
         return buttonState(button);
     if (const auto control = std::dynamic_pointer_cast<Control>(view))
         return edited<Control>(
-            control, u"objectValue", [](Control& c) { return c.objectValue(); },
+            control, &Control::objectValueProperty, [](Control& c) { return c.objectValue(); },
             [](Control& c, const Value& shown) { c.setObjectValue(shown); });
     return std::nullopt;
 }
@@ -236,7 +238,8 @@ std::optional<BindableValue> BindableValue::forView(const std::shared_ptr<View>&
     if (const auto tabs = std::dynamic_pointer_cast<TabView>(view);
         tabs && binding == u"selectedIndex")
         return edited<TabView>(
-            tabs, u"selectedIndex", [](TabView& t) { return t.valueForKey(u"selectedIndex"); },
+            tabs, &TabView::selectedIndexProperty,
+            [](TabView& t) { return Value(Number::int64(t.indexOfSelectedTabViewItem())); },
             [](TabView& t, const Value& shown) { t.selectTabViewItemAtIndex(shown.longValue()); });
     return controlValue(view, binding, continuouslyUpdatesValue);
 }

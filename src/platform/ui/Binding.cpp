@@ -1,5 +1,6 @@
 #include "platform/ui/Binding.h"
 
+#include "platform/base/BaseEnvironment.h"
 #include "platform/base/String.h"
 #include "platform/ui/KeyPathObservation.h"
 #include "platform/ui/ValueTransformer.h"
@@ -26,7 +27,7 @@ std::unique_ptr<Binding> Binding::bind(const std::shared_ptr<View>& view, const 
     }
     auto made = bind(std::move(*viewSide), object, keyPath, options);
     if (!made)
-        reportUnbound(binding, keyPath, "no object, or no transformer of that name");
+        reportUnbound(binding, keyPath, "no object, no transformer of that name, or no such key");
     return made;
 }
 
@@ -41,6 +42,13 @@ std::unique_ptr<Binding> Binding::bind(BindableValue viewSide,
     }
     if (!object || !viewSide.get || !viewSide.set)
         return nullptr;
+    // A key the object lacks is a fault of the interface description, not a value of none.
+    if (const String key = keyPath.substr(0, keyPath.find(u'.')); !object->hasKey(key)) {
+        BaseEnvironment::current().reportFailure(u"binding to \u201c" + keyPath +
+                                                 u"\u201d not made: the object has no key \u201c" +
+                                                 key + u"\u201d");
+        return nullptr;
+    }
     return std::make_unique<Binding>(std::move(viewSide), object, keyPath, std::move(transformer));
 }
 

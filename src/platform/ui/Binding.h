@@ -28,7 +28,9 @@ public:
     using Options = BindingOptions;
 
     // None when the view has no such binding (see BindableValue::forView), there is no
-    // object, or the transformer's name is unknown.
+    // object, the transformer's name is unknown, or the object lacks the key path's first
+    // key, which is reported (BaseEnvironment::reportFailure). Keys further on are reported
+    // when they are observed.
     [[nodiscard]] static std::unique_ptr<Binding>
     bind(const std::shared_ptr<View>& view, const String& binding,
          const std::shared_ptr<Object>& object, const String& keyPath, const Options& options = {});

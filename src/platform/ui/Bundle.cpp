@@ -1,15 +1,13 @@
 #include "platform/ui/Bundle.h"
 
-#include <mutex>
+#include "platform/ui/Environment.h"
+
 #include <system_error>
 
 namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::mutex mainMutex;
-std::shared_ptr<Bundle> mainInstance;
 
 fs::path runningExecutable() {
     std::error_code error;
@@ -23,15 +21,12 @@ bool isPlainName(const std::string& name) {
 } // namespace
 
 std::shared_ptr<Bundle> Bundle::mainBundle() {
-    const std::lock_guard lock(mainMutex);
-    if (!mainInstance)
-        mainInstance = std::make_shared<Bundle>(resourceFolderForExecutable(runningExecutable()));
-    return mainInstance;
+    return Environment::current().mainBundle.get(
+        [] { return std::make_shared<Bundle>(resourceFolderForExecutable(runningExecutable())); });
 }
 
 void Bundle::setMainBundle(std::shared_ptr<Bundle> bundle) {
-    const std::lock_guard lock(mainMutex);
-    mainInstance = std::move(bundle);
+    Environment::current().mainBundle.set(std::move(bundle));
 }
 
 fs::path Bundle::resourceFolderForExecutable(const fs::path& executable) {

@@ -12,9 +12,9 @@ namespace platform {
 // localized strings.
 class Bundle {
 public:
-    // Over the resources folder next to the executable (the build tree's "resources"), or
-    // else over share/sealscribe beside the installed executable's folder; tests may set
-    // their own, and none brings the default back.
+    // The environment's: over the resources folder next to the executable (the build tree's
+    // "resources"), or else over share/sealscribe beside the installed executable's folder;
+    // tests may set their own, and none brings the default back.
     [[nodiscard]] static std::shared_ptr<Bundle> mainBundle();
     static void setMainBundle(std::shared_ptr<Bundle> bundle);
 

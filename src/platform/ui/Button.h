@@ -9,20 +9,23 @@ namespace platform {
 // button turns its state on.
 enum class ButtonType { MomentaryPushIn, Switch, Radio };
 
-// Observable keys: "title", "state", "keyEquivalent" (and those of Control).
+// Observable: "title", "state" (both writable by key), "keyEquivalent" (and those of
+// Control).
 class Button : public Control {
 public:
     Button();
     explicit Button(const Rect& frame);
 
-    [[nodiscard]] String title() const { return title_; }
-    void setTitle(const String& title);
-    [[nodiscard]] ControlState state() const { return state_; }
-    void setState(ControlState state);
+    [[nodiscard]] String title() const { return title_.get(); }
+    void setTitle(const String& title) { title_.set(title); }
+    [[nodiscard]] const Property<String>& titleProperty() const { return title_; }
+    [[nodiscard]] ControlState state() const { return state_.get(); }
+    void setState(ControlState state) { state_.set(state); }
+    [[nodiscard]] const Property<ControlState>& stateProperty() const { return state_; }
     // The key that presses the button in its window: "\r" (Return) for the default
     // button, "\x1b" (Escape) for the cancel button; empty for none.
-    [[nodiscard]] String keyEquivalent() const { return keyEquivalent_; }
-    void setKeyEquivalent(const String& key);
+    [[nodiscard]] String keyEquivalent() const { return keyEquivalent_.get(); }
+    void setKeyEquivalent(const String& key) { keyEquivalent_.set(key); }
     [[nodiscard]] ButtonType buttonType() const { return buttonType_; }
     void setButtonType(ButtonType type) { buttonType_ = type; }
 
@@ -30,9 +33,9 @@ public:
     void userPress();
 
 private:
-    String title_;
-    String keyEquivalent_;
-    ControlState state_ = ControlStateOff;
+    Property<String> title_{*this, u"title", {}, KeyAccess::ReadWrite};
+    Property<String> keyEquivalent_{*this, u"keyEquivalent"};
+    Property<ControlState> state_{*this, u"state", ControlStateOff, KeyAccess::ReadWrite};
     ButtonType buttonType_ = ButtonType::MomentaryPushIn;
 };
 

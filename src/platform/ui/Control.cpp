@@ -8,33 +8,14 @@ namespace platform {
 Control::Control() : Control(Rect()) {}
 
 Control::Control(const Rect& frame) : View(frame) {
-    exposeKey(
-        u"enabled", [this] { return Value(Number::boolean(enabled_)); },
-        [this](const Value& value) { setEnabled(value.boolValue()); });
-    exposeKey(
-        u"objectValue", [this] { return objectValue_; },
-        [this](const Value& value) { setObjectValue(value); });
-    exposeKey(
-        u"stringValue", [this] { return Value(stringValue()); },
-        [this](const Value& value) { setStringValue(value.stringValue().value_or(u"")); });
-    exposeKey(u"tag", [this] { return Value(Number::int64(tag_)); });
-}
-
-void Control::setEnabled(bool enabled) {
-    enabled_ = enabled;
-    didChangeValueForKey(u"enabled");
-}
-
-void Control::setObjectValue(const Value& value) {
-    objectValue_ = value;
-    didChangeValueForKey(u"objectValue");
-    didChangeValueForKey(u"stringValue");
+    stringValue_.dependsOn(objectValue_);
 }
 
 String Control::stringValue() const {
-    if (const auto* string = objectValue_.string())
+    const Value& value = objectValue_.get();
+    if (const auto* string = value.string())
         return *string;
-    if (const auto* number = objectValue_.number())
+    if (const auto* number = value.number())
         return NumberText::stringValue(*number);
     return {};
 }
@@ -44,7 +25,7 @@ bool Control::sendAction(const String& action, const std::shared_ptr<Responder>&
 }
 
 void Control::sendOwnAction() {
-    if (!enabled_ || target_.isGone())
+    if (!isEnabled() || target_.isGone())
         return;
     sendAction(action_, target_.get());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/ComputedProperty.h"
 #include "platform/ui/DrawingContext.h"
 #include "platform/ui/View.h"
 
@@ -8,8 +9,8 @@
 namespace platform {
 
 // A view that draws itself: a subclass overrides drawRect, or a draw handler is set. The
-// renderer asks for a drawing with display and replays it. Observable key:
-// "needsDisplay", told when the view asks to be drawn again.
+// renderer asks for a drawing with display and replays it. Observable: "needsDisplay",
+// told when the view asks to be drawn again.
 class CustomView : public View {
 public:
     using DrawHandler = std::function<void(DrawingContext& context, const Rect& dirtyRect)>;
@@ -25,10 +26,15 @@ public:
     [[nodiscard]] DrawingContext displayRect(const Rect& dirtyRect);
     [[nodiscard]] DrawingContext display() { return displayRect(bounds()); }
 
-    void setNeedsDisplay() { didChangeValueForKey(u"needsDisplay"); }
+    void setNeedsDisplay() { needsDisplay_.changed(); }
+    [[nodiscard]] const ComputedProperty<bool>& needsDisplayProperty() const {
+        return needsDisplay_;
+    }
 
 private:
     DrawHandler drawHandler_;
+    // Nothing keeps a drawing between requests: each one asks anew.
+    ComputedProperty<bool> needsDisplay_{*this, u"needsDisplay", [] { return true; }};
 };
 
 } // namespace platform

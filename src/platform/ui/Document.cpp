@@ -31,11 +31,6 @@ Result<FileWriteOutcome> writeToURL(Document& document, const platform::URL& url
 } // namespace
 
 Document::Document() {
-    exposeKey(u"documentEdited", [this] { return Value(Number::boolean(isDocumentEdited())); });
-    exposeKey(u"fileURL",
-              [this] { return fileURL_ ? Value(fileURL_->absoluteString()) : Value(); });
-    exposeKey(u"fileType", [this] { return Value(fileType_); });
-    exposeKey(u"displayName", [this] { return Value(displayName()); });
     exposeOutlet(u"window", windowOutlet_);
     exposeAction(u"saveDocument:", [this](const Sender& sender) { saveDocument(sender); });
     exposeAction(u"saveDocumentAs:", [this](const Sender& sender) { saveDocumentAs(sender); });
@@ -74,37 +69,32 @@ void Document::updateChangeCount(DocumentChangeType change) {
         return;
     for (const auto& controller : windowControllers_)
         controller->setDocumentEdited(isDocumentEdited());
-    didChangeValueForKey(u"documentEdited");
+    documentEdited_.changed();
 }
 
 void Document::setFileURL(const std::optional<platform::URL>& url) {
-    fileURL_ = url;
-    didChangeValueForKey(u"fileURL");
+    fileURL_.set(url);
     fileNameChanged();
 }
 
 std::optional<platform::URL> Document::fileFolderURL() const {
-    const auto path = fileURL_ ? fileURL_->path() : std::nullopt;
+    const auto url = fileURL();
+    const auto path = url ? url->path() : std::nullopt;
     const auto slash = path ? path->rfind(u'/') : String::npos;
     if (slash == String::npos)
         return std::nullopt;
     return URL::fileURLWithPath(slash == 0 ? u"/" : path->substr(0, slash));
 }
 
-void Document::setFileType(const String& typeName) {
-    fileType_ = typeName;
-    didChangeValueForKey(u"fileType");
-}
-
 void Document::fileNameChanged() {
-    didChangeValueForKey(u"displayName");
+    displayName_.changed();
     for (const auto& controller : windowControllers_)
         controller->synchronizeWindowTitleWithDocumentName();
 }
 
 String Document::displayName() const {
-    if (fileURL_)
-        if (auto name = fileURL_->lastPathComponent())
+    if (const auto& url = fileURL_.get())
+        if (auto name = url->lastPathComponent())
             return *name;
     if (untitledNumber_ > 1)
         return u"Untitled " + fromUtf8(std::to_string(untitledNumber_)).value_or(u"");
@@ -183,7 +173,7 @@ void Document::showWindows() {
 }
 
 void Document::scheduleAutosave() {
-    if (autosaveTimer_ || closed_ || !fileURL_ || !autosavesInPlace())
+    if (autosaveTimer_ || closed_ || !fileURL() || !autosavesInPlace())
         return;
     const std::weak_ptr<Document> weakSelf = self();
     autosaveTimer_ =
@@ -202,7 +192,7 @@ void Document::cancelAutosave() {
 }
 
 void Document::autosaveInPlaceIfNeeded() {
-    if (closed_ || !isDocumentEdited() || !fileURL_ || !autosavesInPlace())
+    if (closed_ || !isDocumentEdited() || !fileURL() || !autosavesInPlace())
         return;
     // A sheet may be asking the user about these very changes (Don't Save).
     if (const auto window = loadedWindowForSheet(); window && window->attachedSheet()) {
@@ -210,7 +200,7 @@ void Document::autosaveInPlaceIfNeeded() {
         return;
     }
     cancelAutosave();
-    saveToURL(*fileURL_, fileType_, SaveOperationType::AutosaveInPlace);
+    saveToURL(*fileURL(), fileType(), SaveOperationType::AutosaveInPlace);
 }
 
 void Document::saveDocument(const Sender&) {
@@ -222,11 +212,11 @@ void Document::saveDocumentAs(const Sender&) {
 }
 
 void Document::saveDocumentWithDelegate(std::function<void(bool didSave)> completion) {
-    if (!fileURL_) {
+    if (!fileURL()) {
         runSaveAsPanel(std::move(completion));
         return;
     }
-    saveToURL(*fileURL_, fileType_, SaveOperationType::Save,
+    saveToURL(*fileURL(), fileType(), SaveOperationType::Save,
               [completion = std::move(completion)](const Result<>& saved) {
                   if (completion)
                       completion(saved.has_value());
@@ -235,14 +225,14 @@ void Document::saveDocumentWithDelegate(std::function<void(bool didSave)> comple
 
 std::vector<String> Document::fileExtensionsForType() const {
     const auto controller = controller_.lock();
-    return controller ? controller->fileExtensionsFromType(fileType_) : std::vector<String>{};
+    return controller ? controller->fileExtensionsFromType(fileType()) : std::vector<String>{};
 }
 
 void Document::runSaveAsPanel(std::function<void(bool didSave)> completion) {
     auto panel = SavePanel::savePanel();
     panel->setAllowedFileTypes(fileExtensionsForType());
     if (const auto controller = controller_.lock())
-        panel->setFileTypeDescription(controller->displayNameForType(fileType_));
+        panel->setFileTypeDescription(controller->displayNameForType(fileType()));
     panel->setDirectoryURL(fileFolderURL());
     panel->setNameFieldStringValue(displayName());
     const auto document = self();
@@ -255,7 +245,7 @@ void Document::runSaveAsPanel(std::function<void(bool didSave)> completion) {
                     completion(false);
                 return;
             }
-            document->saveToURL(*url, document->fileType_, SaveOperationType::SaveAs,
+            document->saveToURL(*url, document->fileType(), SaveOperationType::SaveAs,
                                 [completion](const Result<>& saved) {
                                     if (completion)
                                         completion(saved.has_value());
@@ -274,7 +264,7 @@ void Document::saveToURL(const platform::URL& url, const String& typeName,
     } else {
         if (operation != SaveOperationType::AutosaveInPlace) {
             setFileType(typeName);
-            if (fileURL_ != url)
+            if (fileURL() != url)
                 setFileURL(url);
         }
         updateChangeCount(ChangeCleared);
@@ -294,7 +284,7 @@ FileWriter& Document::fileWriter() {
 }
 
 void Document::revertDocumentToSaved(const Sender&) {
-    if (!fileURL_)
+    if (!fileURL())
         return;
     const auto document = self();
     DocumentAlerts::revert(displayName())
@@ -305,10 +295,10 @@ void Document::revertDocumentToSaved(const Sender&) {
 }
 
 void Document::revertAfterConfirmation() {
-    if (!fileURL_)
+    if (!fileURL())
         return;
     std::optional<String> error;
-    if (!revertToContentsOfURL(*fileURL_, fileType_, error) && !errorAlreadyReported_)
+    if (!revertToContentsOfURL(*fileURL(), fileType(), error) && !errorAlreadyReported_)
         presentError(DocumentAlerts::couldNotBeReverted(displayName()),
                      error.value_or(u"The file could not be read."));
 }
@@ -364,7 +354,7 @@ void Document::close() {
 std::optional<bool> Document::validateUserInterfaceItem(const UserInterfaceItem& item) {
     const String action = item.action();
     if (action == u"revertDocumentToSaved:")
-        return fileURL_.has_value() && isDocumentEdited();
+        return fileURL().has_value() && isDocumentEdited();
     if (action == u"saveDocument:" || action == u"saveDocumentAs:" || action == u"runPageLayout:" ||
         action == u"printDocument:")
         return true;

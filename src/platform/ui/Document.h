@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/base/ComputedProperty.h"
 #include "platform/base/Data.h"
+#include "platform/base/Property.h"
 #include "platform/base/Result.h"
 #include "platform/base/URL.h"
 #include "platform/ui/DocumentChangeType.h"
@@ -27,7 +29,7 @@ class WindowController;
 // dataOfType, names its window's interface description in windowNibName, and sets the
 // window up in windowControllerDidLoadNib. Make documents with std::make_shared.
 //
-// Observable keys: "documentEdited", "fileURL", "fileType", "displayName". Outlet:
+// Observable: "documentEdited", "fileURL", "fileType", "displayName". Outlet:
 // "window", the document window (see WindowController). Actions: "saveDocument:",
 // "saveDocumentAs:", "revertDocumentToSaved:", "runPageLayout:", "printDocument:". The
 // Close command is the window's "performClose:", which asks canCloseDocumentWithDelegate.
@@ -56,16 +58,26 @@ public:
     // The change count. Edited means not zero.
     void updateChangeCount(DocumentChangeType change);
     [[nodiscard]] bool isDocumentEdited() const { return changeCount_ != 0; }
+    [[nodiscard]] const ComputedProperty<bool>& documentEditedProperty() const {
+        return documentEdited_;
+    }
 
-    [[nodiscard]] std::optional<platform::URL> fileURL() const { return fileURL_; }
+    [[nodiscard]] std::optional<platform::URL> fileURL() const { return fileURL_.get(); }
     void setFileURL(const std::optional<platform::URL>& url);
+    [[nodiscard]] const Property<std::optional<platform::URL>>& fileURLProperty() const {
+        return fileURL_;
+    }
     // The folder that holds the file; none without a file.
     [[nodiscard]] std::optional<platform::URL> fileFolderURL() const;
-    [[nodiscard]] String fileType() const { return fileType_; }
-    void setFileType(const String& typeName);
+    [[nodiscard]] String fileType() const { return fileType_.get(); }
+    void setFileType(const String& typeName) { fileType_.set(typeName); }
+    [[nodiscard]] const Property<String>& fileTypeProperty() const { return fileType_; }
     // The file's name, or "Untitled" ("Untitled 2", ... when the document controller
     // numbers its untitled documents).
     [[nodiscard]] String displayName() const;
+    [[nodiscard]] const ComputedProperty<String>& displayNameProperty() const {
+        return displayName_;
+    }
 
     // The subclass's reader: takes the file's bytes, answers false to refuse them (the
     // reason in `error`, for a person). The base refuses everything.
@@ -171,8 +183,10 @@ private:
     void fileNameChanged();
 
     std::int64_t changeCount_ = 0;
-    std::optional<platform::URL> fileURL_;
-    String fileType_;
+    ComputedProperty<bool> documentEdited_{*this, u"documentEdited", &Document::isDocumentEdited};
+    Property<std::optional<platform::URL>> fileURL_{*this, u"fileURL"};
+    Property<String> fileType_{*this, u"fileType"};
+    ComputedProperty<String> displayName_{*this, u"displayName", &Document::displayName};
     int untitledNumber_ = 0; // set by the document controller; 0 and 1 show no number
     std::weak_ptr<DocumentController> controller_;
     std::vector<std::shared_ptr<WindowController>> windowControllers_;

@@ -6,6 +6,7 @@
 #include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/DocumentAlerts.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/OpenPanel.h"
 #include "platform/ui/PathExtension.h"
 #include "platform/ui/Window.h"
@@ -15,11 +16,6 @@
 
 namespace platform {
 namespace {
-
-std::shared_ptr<DocumentController>& installedController() {
-    static std::shared_ptr<DocumentController> controller;
-    return controller;
-}
 
 // The file's path with links, "." and ".." resolved as far as the file exists.
 std::optional<std::filesystem::path> normalPath(const URL& url) {
@@ -37,24 +33,15 @@ std::optional<std::filesystem::path> normalPath(const URL& url) {
 } // namespace
 
 std::shared_ptr<DocumentController> DocumentController::sharedDocumentController() {
-    auto& controller = installedController();
-    if (!controller)
-        controller = std::make_shared<DocumentController>();
-    return controller;
+    return Environment::current().documentController.get();
 }
 
 void DocumentController::setSharedDocumentController(
     const std::shared_ptr<DocumentController>& controller) {
-    installedController() = controller;
+    Environment::current().documentController.set(controller);
 }
 
 DocumentController::DocumentController() {
-    exposeKey(u"documents", [this] {
-        Array documents;
-        for (const auto& document : documents_)
-            documents.emplace_back(std::static_pointer_cast<Object>(document));
-        return Value(std::move(documents));
-    });
     exposeAction(u"newDocument:", [this](const Sender& sender) { newDocument(sender); });
     exposeAction(u"openDocument:", [this](const Sender& sender) { openDocument(sender); });
 }
@@ -96,8 +83,8 @@ std::shared_ptr<Document> DocumentController::currentDocument() const {
         window = window->sheetParent();
     const auto document =
         window ? std::dynamic_pointer_cast<Document>(window->delegate()) : nullptr;
-    return document && std::ranges::find(documents_, document) != documents_.end() ? document
-                                                                                   : nullptr;
+    return document && std::ranges::find(documents(), document) != documents().end() ? document
+                                                                                     : nullptr;
 }
 
 const DocumentController::DocumentFactory*
@@ -129,21 +116,22 @@ std::optional<String> DocumentController::typeForContentsOfURL(const URL& url) c
 }
 
 void DocumentController::addDocument(const std::shared_ptr<Document>& document) {
-    if (!document || std::ranges::find(documents_, document) != documents_.end())
+    if (!document || std::ranges::find(documents(), document) != documents().end())
         return;
-    documents_.push_back(document);
-    document->controller_ = std::static_pointer_cast<DocumentController>(shared_from_this());
-    didChangeValueForKey(u"documents");
+    documents_.modify([&](auto& documents) {
+        documents.push_back(document);
+        document->controller_ = std::static_pointer_cast<DocumentController>(shared_from_this());
+    });
 }
 
 void DocumentController::removeDocument(const std::shared_ptr<Document>& document) {
-    const auto found = std::ranges::find(documents_, document);
-    if (found == documents_.end())
+    if (std::ranges::find(documents(), document) == documents().end())
         return;
     const auto keepAlive = shared_from_this();
-    documents_.erase(found);
-    document->controller_.reset();
-    didChangeValueForKey(u"documents");
+    documents_.modify([&](auto& documents) {
+        std::erase(documents, document);
+        document->controller_.reset();
+    });
     // A document may close itself in place of answering the review's question.
     if (review_ && review_->asking == document.get()) {
         review_->asking = nullptr;
@@ -156,7 +144,7 @@ std::shared_ptr<Document> DocumentController::documentForURL(const URL& url) con
     const auto wanted = normalPath(url);
     if (!wanted)
         return nullptr;
-    for (const auto& document : documents_)
+    for (const auto& document : documents())
         if (const auto fileURL = document->fileURL(); fileURL && normalPath(*fileURL) == wanted)
             return document;
     return nullptr;
@@ -178,7 +166,7 @@ DocumentController::makeUntitledDocumentOfType(const String& typeName,
 
 int DocumentController::nextUntitledNumber() const {
     int number = 1;
-    while (std::ranges::any_of(documents_, [&](const auto& document) {
+    while (std::ranges::any_of(documents(), [&](const auto& document) {
         return !document->fileURL() && std::max(document->untitledNumber_, 1) == number;
     }))
         ++number;
@@ -292,7 +280,7 @@ void DocumentController::closeAllDocuments(CloseAllReply reply) {
     }
     review_ = std::make_shared<Review>();
     review_->reply = std::move(reply);
-    for (const auto& document : documents_)
+    for (const auto& document : documents())
         review_->waiting.push_back(document);
     continueReview();
 }
@@ -308,7 +296,7 @@ void DocumentController::continueReview() {
         }
         const auto document = review_->waiting.front().lock();
         review_->waiting.erase(review_->waiting.begin());
-        if (!document || std::ranges::find(documents_, document) == documents_.end())
+        if (!document || std::ranges::find(documents(), document) == documents().end())
             continue;
         if (document->isDocumentEdited())
             document->showWindows();
@@ -364,14 +352,16 @@ void DocumentController::connectToApplication(const std::shared_ptr<Application>
         else
             reply(true);
     });
-    applicationActive_ = application->addObserver(u"active", [weakSelf](const Value& active) {
-        if (const auto controller = weakSelf.lock(); controller && !active.boolValue())
+    applicationActive_ = application->activeProperty().observe([weakSelf, weakApplication] {
+        const auto controller = weakSelf.lock();
+        const auto observed = weakApplication.lock();
+        if (controller && observed && !observed->isActive())
             controller->autosaveDocuments();
     });
 }
 
 void DocumentController::openUntitledDocumentAtLaunch(Application& application) {
-    if (!documents_.empty())
+    if (!documents().empty())
         return;
     const auto delegate = application.delegate();
     if (delegate && !delegate->applicationShouldOpenUntitledFile(application))
@@ -383,8 +373,8 @@ void DocumentController::openUntitledDocumentAtLaunch(Application& application) 
 }
 
 void DocumentController::autosaveDocuments() {
-    const auto documents = documents_;
-    for (const auto& document : documents)
+    const auto open = documents();
+    for (const auto& document : open)
         document->autosaveInPlaceIfNeeded();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/base/Observation.h"
+#include "platform/base/Property.h"
 #include "platform/base/URL.h"
+#include "platform/ui/Document.h"
 #include "platform/ui/Responder.h"
 
 #include <functional>
@@ -12,16 +14,16 @@
 namespace platform {
 
 class Application;
-class Document;
 
 // Makes, opens, keeps and closes the program's documents. The program registers its
 // document class for its type (a factory and the type's file extensions) and connects
 // the controller to the application, which then asks it last in the responder chain
 // ("newDocument:", "openDocument:"), lets it open an untitled document at launch, has
 // it review the unsaved documents before terminating, and lets it autosave when the
-// application stops being active. One is shared by the program; tests install their own.
+// application stops being active. One is shared by the program, in its Environment; tests
+// install their own.
 //
-// Observable key: "documents".
+// Observable: "documents".
 class DocumentController : public Responder {
 public:
     using DocumentFactory = std::function<std::shared_ptr<Document>()>;
@@ -32,7 +34,7 @@ public:
                            const std::optional<String>& error)>;
     using CloseAllReply = std::function<void(bool didCloseAll)>;
 
-    // The installed controller; one is made on first use when none is installed.
+    // The environment's controller; one is made on first use when none is installed.
     [[nodiscard]] static std::shared_ptr<DocumentController> sharedDocumentController();
     // Installs a controller (none: the next use makes a fresh one).
     static void setSharedDocumentController(const std::shared_ptr<DocumentController>& controller);
@@ -65,6 +67,10 @@ public:
 
     // The open documents, in the order they were opened.
     [[nodiscard]] const std::vector<std::shared_ptr<Document>>& documents() const {
+        return documents_.get();
+    }
+    [[nodiscard]] const Property<std::vector<std::shared_ptr<Document>>>&
+    documentsProperty() const {
         return documents_;
     }
     void addDocument(const std::shared_ptr<Document>& document);
@@ -137,7 +143,7 @@ private:
     void finishReview(bool didCloseAll);
 
     std::vector<Registration> registrations_;
-    std::vector<std::shared_ptr<Document>> documents_;
+    Property<std::vector<std::shared_ptr<Document>>> documents_{*this, u"documents"};
     std::shared_ptr<Review> review_;
     bool reviewing_ = false; // inside continueReview's loop
     Observation applicationActive_;

@@ -1,26 +1,17 @@
 #include "platform/ui/InterfaceRegistry.h"
 
+#include "platform/ui/Environment.h"
+
 #include <cstdio>
 
 namespace platform {
-namespace {
-
-std::shared_ptr<InterfaceRegistry>& installedRegistry() {
-    static std::shared_ptr<InterfaceRegistry> registry;
-    return registry;
-}
-
-} // namespace
 
 std::shared_ptr<InterfaceRegistry> InterfaceRegistry::sharedRegistry() {
-    auto& registry = installedRegistry();
-    if (!registry)
-        registry = std::make_shared<InterfaceRegistry>();
-    return registry;
+    return Environment::current().interfaceRegistry.get();
 }
 
 void InterfaceRegistry::setSharedRegistry(const std::shared_ptr<InterfaceRegistry>& registry) {
-    installedRegistry() = registry;
+    Environment::current().interfaceRegistry.set(registry);
 }
 
 void InterfaceRegistry::logMessage(const String& message) {

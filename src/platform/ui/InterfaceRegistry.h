@@ -13,13 +13,14 @@ namespace platform {
 // The program's interface descriptions by name ("MyDocument", "MainMenu"): each is a
 // builder that, given the interface being loaded for an owner, makes the platform's view
 // objects and connects their outlets, actions and bindings (see LoadedInterface). The
-// program fills the shared registry at start; tests install their own.
+// program fills the shared registry, its Environment's, at start; tests install their own.
+// Its message sink also hears of observations and bindings of keys that objects lack.
 class InterfaceRegistry {
 public:
     using Builder = std::function<void(LoadedInterface& interface)>;
     using MessageSink = LoadedInterface::MessageSink;
 
-    // The installed registry; an empty one is made on first use when none is installed.
+    // The environment's registry; an empty one is made on first use when none is installed.
     [[nodiscard]] static std::shared_ptr<InterfaceRegistry> sharedRegistry();
     // Installs a registry (none: the next use makes a fresh one).
     static void setSharedRegistry(const std::shared_ptr<InterfaceRegistry>& registry);

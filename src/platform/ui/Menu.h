@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/base/Object.h"
+#include "platform/base/Property.h"
+#include "platform/ui/MenuItem.h"
 
 #include <cstdint>
 #include <memory>
@@ -8,10 +10,8 @@
 
 namespace platform {
 
-class MenuItem;
-
 // A menu: its items in order. Indexes are the platform's signed integers; -1 is none.
-// Observable key: "items".
+// Observable: "items".
 class Menu : public Object {
 public:
     Menu() = default;
@@ -20,9 +20,14 @@ public:
     [[nodiscard]] String title() const { return title_; }
     void setTitle(const String& title) { title_ = title; }
 
-    [[nodiscard]] const std::vector<std::shared_ptr<MenuItem>>& items() const { return items_; }
+    [[nodiscard]] const std::vector<std::shared_ptr<MenuItem>>& items() const {
+        return items_.get();
+    }
+    [[nodiscard]] const Property<std::vector<std::shared_ptr<MenuItem>>>& itemsProperty() const {
+        return items_;
+    }
     [[nodiscard]] std::int64_t numberOfItems() const {
-        return static_cast<std::int64_t>(items_.size());
+        return static_cast<std::int64_t>(items().size());
     }
 
     // An item belongs to one menu at a time; adding one that is in a menu is a
@@ -50,7 +55,7 @@ public:
 
 private:
     String title_;
-    std::vector<std::shared_ptr<MenuItem>> items_;
+    Property<std::vector<std::shared_ptr<MenuItem>>> items_{*this, u"items"};
     bool autoenablesItems_ = true;
 };
 

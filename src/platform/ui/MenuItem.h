@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Object.h"
+#include "platform/base/Property.h"
 #include "platform/ui/ActionTarget.h"
 #include "platform/ui/ControlState.h"
 #include "platform/ui/UserInterfaceItem.h"
@@ -12,7 +13,8 @@ namespace platform {
 class Menu;
 
 // An item of a menu: a command (title, action, target or none, tag, key equivalent), a
-// submenu's title, or a separator. Observable keys: "title", "state", "enabled".
+// submenu's title, or a separator. Observable, and writable by key: "title", "state",
+// "enabled"; each tells a change only.
 class MenuItem : public Object, public UserInterfaceItem {
 public:
     MenuItem() : MenuItem(u"", u"", u"") {}
@@ -20,8 +22,9 @@ public:
 
     [[nodiscard]] static std::shared_ptr<MenuItem> separatorItem();
 
-    [[nodiscard]] String title() const { return title_; }
-    void setTitle(const String& title);
+    [[nodiscard]] String title() const { return title_.get(); }
+    void setTitle(const String& title) { title_.change(title); }
+    [[nodiscard]] const Property<String>& titleProperty() const { return title_; }
     [[nodiscard]] String action() const override { return action_; }
     void setAction(const String& action) { action_ = action; }
     // None: the action goes down the responder chain.
@@ -30,10 +33,12 @@ public:
     [[nodiscard]] const ActionTarget& actionTarget() const { return target_; }
     [[nodiscard]] std::int64_t tag() const override { return tag_; }
     void setTag(std::int64_t tag) { tag_ = tag; }
-    [[nodiscard]] ControlState state() const { return state_; }
-    void setState(ControlState state);
-    [[nodiscard]] bool isEnabled() const { return enabled_; }
-    void setEnabled(bool enabled);
+    [[nodiscard]] ControlState state() const { return state_.get(); }
+    void setState(ControlState state) { state_.change(state); }
+    [[nodiscard]] const Property<ControlState>& stateProperty() const { return state_; }
+    [[nodiscard]] bool isEnabled() const { return enabled_.get(); }
+    void setEnabled(bool enabled) { enabled_.change(enabled); }
+    [[nodiscard]] const Property<bool>& enabledProperty() const { return enabled_; }
     [[nodiscard]] String keyEquivalent() const { return keyEquivalent_; }
     void setKeyEquivalent(const String& key) { keyEquivalent_ = key; }
 
@@ -52,12 +57,12 @@ public:
 private:
     friend class Menu;
 
-    String title_;
+    Property<String> title_;
     String action_;
     ActionTarget target_;
     std::int64_t tag_ = 0;
-    ControlState state_ = ControlStateOff;
-    bool enabled_ = true;
+    Property<ControlState> state_{*this, u"state", ControlStateOff, &MenuItem::setState};
+    Property<bool> enabled_{*this, u"enabled", true, &MenuItem::setEnabled};
     String keyEquivalent_;
     std::shared_ptr<Menu> submenu_;
     bool separator_ = false;

@@ -14,7 +14,7 @@ OpenPanel::OpenPanel() {
 }
 
 std::optional<std::vector<URL>> OpenPanel::acceptedURLs(const std::vector<String>& paths) const {
-    if (paths.empty() || (paths.size() > 1 && !allowsMultipleSelection_))
+    if (paths.empty() || (paths.size() > 1 && !allowsMultipleSelection()))
         return std::nullopt;
     std::vector<platform::URL> urls;
     for (const auto& path : paths) {
@@ -31,8 +31,8 @@ bool OpenPanel::takes(const String& path) const {
     if (!FileManager::defaultManager().fileExistsAtPath(path, &isDirectory))
         return false;
     if (isDirectory && !PathExtension::isPackage(path))
-        return canChooseDirectories_;
-    return canChooseFiles_ && PathExtension::isAllowed(path, allowedFileTypes());
+        return canChooseDirectories();
+    return canChooseFiles() && PathExtension::isAllowed(path, allowedFileTypes());
 }
 
 } // namespace platform

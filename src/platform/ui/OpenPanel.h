@@ -7,7 +7,7 @@ namespace platform {
 // The panel in which the user chooses files or folders to open. It takes only items that
 // exist: files (packages such as RTFD folders included) when it can choose files and
 // their extension is allowed (see SavePanel), other folders when it can choose folders,
-// and more than one only when it allows a multiple selection. Observable keys: "canChooseFiles",
+// and more than one only when it allows a multiple selection. Observable: "canChooseFiles",
 // "canChooseDirectories", "allowsMultipleSelection" and those of SavePanel.
 class OpenPanel : public SavePanel {
 public:
@@ -15,21 +15,12 @@ public:
 
     OpenPanel();
 
-    [[nodiscard]] bool canChooseFiles() const { return canChooseFiles_; }
-    void setCanChooseFiles(bool can) {
-        canChooseFiles_ = can;
-        didChangeValueForKey(u"canChooseFiles");
-    }
-    [[nodiscard]] bool canChooseDirectories() const { return canChooseDirectories_; }
-    void setCanChooseDirectories(bool can) {
-        canChooseDirectories_ = can;
-        didChangeValueForKey(u"canChooseDirectories");
-    }
-    [[nodiscard]] bool allowsMultipleSelection() const { return allowsMultipleSelection_; }
-    void setAllowsMultipleSelection(bool allows) {
-        allowsMultipleSelection_ = allows;
-        didChangeValueForKey(u"allowsMultipleSelection");
-    }
+    [[nodiscard]] bool canChooseFiles() const { return canChooseFiles_.get(); }
+    void setCanChooseFiles(bool can) { canChooseFiles_.set(can); }
+    [[nodiscard]] bool canChooseDirectories() const { return canChooseDirectories_.get(); }
+    void setCanChooseDirectories(bool can) { canChooseDirectories_.set(can); }
+    [[nodiscard]] bool allowsMultipleSelection() const { return allowsMultipleSelection_.get(); }
+    void setAllowsMultipleSelection(bool allows) { allowsMultipleSelection_.set(allows); }
 
     // The chosen items in the order chosen, once the user has answered OK.
     [[nodiscard]] const std::vector<platform::URL>& URLs() const { return chosenURLs(); }
@@ -47,9 +38,9 @@ protected:
 private:
     [[nodiscard]] bool takes(const String& path) const;
 
-    bool canChooseFiles_ = true;
-    bool canChooseDirectories_ = false;
-    bool allowsMultipleSelection_ = false;
+    Property<bool> canChooseFiles_{*this, u"canChooseFiles", true};
+    Property<bool> canChooseDirectories_{*this, u"canChooseDirectories", false};
+    Property<bool> allowsMultipleSelection_{*this, u"allowsMultipleSelection", false};
 };
 
 } // namespace platform

@@ -1,26 +1,20 @@
 #include "platform/ui/Pasteboard.h"
 
+#include "platform/ui/Environment.h"
+
 #include <algorithm>
 
 namespace platform {
 
-Pasteboard::Pasteboard() {
-    exposeKey(u"types", [this] {
-        Array types;
-        for (const auto& type : this->types())
-            types.emplace_back(type);
-        return Value(std::move(types));
-    });
-}
+Pasteboard::Pasteboard() = default;
 
 std::shared_ptr<Pasteboard> Pasteboard::generalPasteboard() {
-    static const auto general = std::make_shared<Pasteboard>();
-    return general;
+    return Environment::current().generalPasteboard.get();
 }
 
 void Pasteboard::clearContents() {
     items_.clear();
-    didChangeValueForKey(u"types");
+    types_.changed();
 }
 
 bool Pasteboard::setString(const String& string, const String& type) {
@@ -42,7 +36,7 @@ void Pasteboard::write(const String& type, Data bytes) {
         found->second = std::move(bytes);
     else
         items_.emplace_back(type, std::move(bytes));
-    didChangeValueForKey(u"types");
+    types_.changed();
 }
 
 std::vector<String> Pasteboard::types() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/ComputedProperty.h"
 #include "platform/base/Data.h"
 #include "platform/base/Object.h"
 #include "platform/base/String.h"
@@ -22,6 +23,7 @@ public:
 
     Pasteboard();
 
+    // The environment's, made on first use.
     [[nodiscard]] static std::shared_ptr<Pasteboard> generalPasteboard();
 
     void clearContents();
@@ -33,6 +35,9 @@ public:
 
     // In the order first written.
     [[nodiscard]] std::vector<String> types() const;
+    [[nodiscard]] const ComputedProperty<std::vector<String>>& typesProperty() const {
+        return types_;
+    }
 
     // None when the type is not there, or its bytes are no UTF-8.
     [[nodiscard]] std::optional<String> stringForType(const String& type) const;
@@ -42,6 +47,7 @@ private:
     void write(const String& type, Data bytes);
 
     std::vector<std::pair<String, Data>> items_;
+    ComputedProperty<std::vector<String>> types_{*this, u"types", &Pasteboard::types};
 };
 
 } // namespace platform

@@ -8,37 +8,32 @@ namespace platform {
 
 PopUpButton::PopUpButton() : PopUpButton(Rect()) {}
 
-PopUpButton::PopUpButton(const Rect& frame) : Control(frame) {
-    exposeKey(
-        u"indexOfSelectedItem", [this] { return Value(Number::int64(indexOfSelectedItem())); },
-        [this](const Value& value) { selectItemAtIndex(value.longValue()); });
-    exposeKey(
-        u"titleOfSelectedItem", [this] { return Value(titleOfSelectedItem()); },
-        [this](const Value& value) { selectItemWithTitle(value.stringValue().value_or(u"")); });
-}
+PopUpButton::PopUpButton(const Rect& frame) : Control(frame) {}
 
 void PopUpButton::setMenu(const std::shared_ptr<Menu>& menu) {
-    menu_ = menu;
-    didChangeValueForKey(u"menu");
+    menu_.set(menu);
     changeSelection(itemAtIndex(0));
 }
 
 std::int64_t PopUpButton::numberOfItems() const {
-    return menu_ ? menu_->numberOfItems() : 0;
+    const auto menu = this->menu();
+    return menu ? menu->numberOfItems() : 0;
 }
 
 std::shared_ptr<MenuItem> PopUpButton::itemAtIndex(std::int64_t index) const {
-    return menu_ ? menu_->itemAtIndex(index) : nullptr;
+    const auto menu = this->menu();
+    return menu ? menu->itemAtIndex(index) : nullptr;
 }
 
 std::int64_t PopUpButton::indexOfSelectedItem() const {
     const auto item = selectedItem();
-    return item && menu_ ? menu_->indexOfItem(*item) : -1;
+    const auto menu = this->menu();
+    return item && menu ? menu->indexOfItem(*item) : -1;
 }
 
 std::shared_ptr<MenuItem> PopUpButton::selectedItem() const {
     auto item = selected_.lock();
-    return item && item->menu() == menu_ ? item : nullptr;
+    return item && item->menu() == menu() ? item : nullptr;
 }
 
 std::optional<String> PopUpButton::titleOfSelectedItem() const {
@@ -51,11 +46,17 @@ void PopUpButton::selectItemAtIndex(std::int64_t index) {
 }
 
 void PopUpButton::selectItemWithTitle(const String& title) {
-    changeSelection(menu_ ? menu_->itemWithTitle(title) : nullptr);
+    const auto menu = this->menu();
+    changeSelection(menu ? menu->itemWithTitle(title) : nullptr);
+}
+
+// A value by key that is no title is taken as an empty one.
+void PopUpButton::selectItemWithTitleOrNone(const std::optional<String>& title) {
+    selectItemWithTitle(title.value_or(u""));
 }
 
 void PopUpButton::selectItem(const std::shared_ptr<MenuItem>& item) {
-    changeSelection(item && item->menu() == menu_ ? item : nullptr);
+    changeSelection(item && item->menu() == menu() ? item : nullptr);
 }
 
 void PopUpButton::changeSelection(std::shared_ptr<MenuItem> item) {
@@ -64,8 +65,8 @@ void PopUpButton::changeSelection(std::shared_ptr<MenuItem> item) {
     selected_ = item;
     if (item)
         item->setState(ControlStateOn);
-    didChangeValueForKey(u"indexOfSelectedItem");
-    didChangeValueForKey(u"titleOfSelectedItem");
+    indexOfSelectedItem_.changed();
+    titleOfSelectedItem_.changed();
 }
 
 void PopUpButton::userSelectItemAtIndex(std::int64_t index) {

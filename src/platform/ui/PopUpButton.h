@@ -1,24 +1,24 @@
 #pragma once
 
 #include "platform/ui/Control.h"
+#include "platform/ui/Menu.h"
 
 #include <optional>
 
 namespace platform {
 
-class Menu;
-class MenuItem;
-
 // A pop-up menu of items, one of them selected; the selected item carries the check mark
-// (state on). Observable keys: "indexOfSelectedItem", "titleOfSelectedItem", "menu".
+// (state on). Observable: "indexOfSelectedItem", "titleOfSelectedItem" (both writable by
+// key, and told of every selection), "menu".
 class PopUpButton : public Control {
 public:
     PopUpButton();
     explicit PopUpButton(const Rect& frame);
 
     // Setting a menu selects its first item.
-    [[nodiscard]] std::shared_ptr<Menu> menu() const { return menu_; }
+    [[nodiscard]] std::shared_ptr<Menu> menu() const { return menu_.get(); }
     void setMenu(const std::shared_ptr<Menu>& menu);
+    [[nodiscard]] const Property<std::shared_ptr<Menu>>& menuProperty() const { return menu_; }
 
     [[nodiscard]] std::int64_t numberOfItems() const;
     [[nodiscard]] std::shared_ptr<MenuItem> itemAtIndex(std::int64_t index) const;
@@ -27,6 +27,13 @@ public:
     [[nodiscard]] std::int64_t indexOfSelectedItem() const;
     [[nodiscard]] std::shared_ptr<MenuItem> selectedItem() const;
     [[nodiscard]] std::optional<String> titleOfSelectedItem() const;
+    [[nodiscard]] const ComputedProperty<std::int64_t>& indexOfSelectedItemProperty() const {
+        return indexOfSelectedItem_;
+    }
+    [[nodiscard]] const ComputedProperty<std::optional<String>>&
+    titleOfSelectedItemProperty() const {
+        return titleOfSelectedItem_;
+    }
 
     // An index outside the items, or -1, selects nothing.
     void selectItemAtIndex(std::int64_t index);
@@ -41,9 +48,16 @@ public:
 
 private:
     void changeSelection(std::shared_ptr<MenuItem> item);
+    void selectItemWithTitleOrNone(const std::optional<String>& title);
 
-    std::shared_ptr<Menu> menu_;
+    Property<std::shared_ptr<Menu>> menu_{*this, u"menu"};
     std::weak_ptr<MenuItem> selected_;
+    ComputedProperty<std::int64_t> indexOfSelectedItem_{*this, u"indexOfSelectedItem",
+                                                        &PopUpButton::indexOfSelectedItem,
+                                                        &PopUpButton::selectItemAtIndex};
+    ComputedProperty<std::optional<String>> titleOfSelectedItem_{
+        *this, u"titleOfSelectedItem", &PopUpButton::titleOfSelectedItem,
+        &PopUpButton::selectItemWithTitleOrNone};
 };
 
 } // namespace platform

@@ -1,31 +1,22 @@
 #include "platform/ui/PrintOperation.h"
 
+#include "platform/ui/Environment.h"
+
 namespace platform {
-namespace {
 
-// The print panel is shown on the main thread only.
-PrintOperation::Presenter& presenter() {
-    static PrintOperation::Presenter instance;
-    return instance;
-}
-
-} // namespace
-
-void PrintOperation::setPresenter(Presenter newPresenter) {
-    presenter() = std::move(newPresenter);
+void PrintOperation::setPresenter(Presenter presenter) {
+    Environment::current().printPresenter = std::move(presenter);
 }
 
 std::shared_ptr<PrintOperation> PrintOperation::printOperationWithView(std::shared_ptr<View> view) {
     return std::make_shared<PrintOperation>(std::move(view));
 }
 
-PrintOperation::PrintOperation(std::shared_ptr<View> view) : view_(std::move(view)) {
-    exposeKey(u"state", [this] { return Value(Number::int32(static_cast<int>(state_))); });
-}
+PrintOperation::PrintOperation(std::shared_ptr<View> view) : view_(std::move(view)) {}
 
 void PrintOperation::runOperation(Completion completion) {
     completion_ = std::move(completion);
-    const auto shown = presenter();
+    const auto shown = Environment::current().printPresenter;
     if (!shown) {
         cancel();
         return;
@@ -42,10 +33,9 @@ void PrintOperation::cancel() {
 }
 
 void PrintOperation::finish(State state) {
-    if (state_ != State::Pending)
+    if (this->state() != State::Pending)
         return;
-    state_ = state;
-    didChangeValueForKey(u"state");
+    state_.set(state);
     if (auto completion = std::move(completion_))
         completion(state == State::Printed);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Object.h"
+#include "platform/base/Property.h"
 
 #include <functional>
 #include <memory>
@@ -18,7 +19,8 @@ public:
     using Presenter = std::function<void(const std::shared_ptr<PrintOperation>& operation)>;
     using Completion = std::function<void(bool printed)>;
 
-    // None removes the presenter; without one an operation is cancelled when it runs.
+    // The environment's presenter; none removes it, and without one an operation is
+    // cancelled when it runs.
     static void setPresenter(Presenter presenter);
 
     [[nodiscard]] static std::shared_ptr<PrintOperation>
@@ -27,7 +29,8 @@ public:
     explicit PrintOperation(std::shared_ptr<View> view);
 
     [[nodiscard]] const std::shared_ptr<View>& view() const { return view_; }
-    [[nodiscard]] State state() const { return state_; }
+    [[nodiscard]] State state() const { return state_.get(); }
+    [[nodiscard]] const Property<State>& stateProperty() const { return state_; }
 
     void runOperation(Completion completion = {});
 
@@ -39,8 +42,15 @@ private:
     void finish(State state);
 
     std::shared_ptr<View> view_;
-    State state_ = State::Pending;
+    Property<State> state_{*this, u"state", State::Pending};
     Completion completion_;
+};
+
+// By key, the state's number.
+template <> struct ValueConversion<PrintOperation::State> {
+    static Value toValue(PrintOperation::State state) {
+        return Value(Number::int32(static_cast<int>(state)));
+    }
 };
 
 } // namespace platform

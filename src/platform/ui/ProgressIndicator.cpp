@@ -4,23 +4,14 @@ namespace platform {
 
 ProgressIndicator::ProgressIndicator() : ProgressIndicator(Rect()) {}
 
-ProgressIndicator::ProgressIndicator(const Rect& frame) : View(frame) {
-    exposeKey(u"animating", [this] { return Value(Number::boolean(animating_)); });
-}
+ProgressIndicator::ProgressIndicator(const Rect& frame) : View(frame) {}
 
 void ProgressIndicator::startAnimation(const Sender&) {
-    setAnimating(true);
+    animating_.change(true);
 }
 
 void ProgressIndicator::stopAnimation(const Sender&) {
-    setAnimating(false);
-}
-
-void ProgressIndicator::setAnimating(bool animating) {
-    if (animating == animating_)
-        return;
-    animating_ = animating;
-    didChangeValueForKey(u"animating");
+    animating_.change(false);
 }
 
 } // namespace platform

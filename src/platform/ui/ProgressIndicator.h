@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/base/Property.h"
 #include "platform/ui/View.h"
 
 namespace platform {
 
-// A spinning progress indicator. Observable key: "animating" (and "hidden").
+// A spinning progress indicator. Observable: "animating" (and those of View).
 class ProgressIndicator : public View {
 public:
     ProgressIndicator();
@@ -12,12 +13,11 @@ public:
 
     void startAnimation(const Sender& sender);
     void stopAnimation(const Sender& sender);
-    [[nodiscard]] bool isAnimating() const { return animating_; }
+    [[nodiscard]] bool isAnimating() const { return animating_.get(); }
+    [[nodiscard]] const Property<bool>& animatingProperty() const { return animating_; }
 
 private:
-    void setAnimating(bool animating);
-
-    bool animating_ = false;
+    Property<bool> animating_{*this, u"animating", false};
 };
 
 } // namespace platform

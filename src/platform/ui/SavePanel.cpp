@@ -12,36 +12,7 @@ std::shared_ptr<SavePanel> SavePanel::savePanel() {
     return std::make_shared<SavePanel>();
 }
 
-SavePanel::SavePanel() : prompt_(u"Save") {
-    exposeKey(u"prompt", [this] { return Value(prompt_); });
-    exposeKey(u"message", [this] { return Value(message_); });
-    exposeKey(u"nameFieldStringValue", [this] { return Value(nameFieldStringValue_); });
-}
-
-void SavePanel::setAllowedFileTypes(const std::vector<String>& types) {
-    allowedFileTypes_ = types;
-    didChangeValueForKey(u"allowedFileTypes");
-}
-
-void SavePanel::setPrompt(const String& prompt) {
-    prompt_ = prompt;
-    didChangeValueForKey(u"prompt");
-}
-
-void SavePanel::setMessage(const String& message) {
-    message_ = message;
-    didChangeValueForKey(u"message");
-}
-
-void SavePanel::setNameFieldStringValue(const String& name) {
-    nameFieldStringValue_ = name;
-    didChangeValueForKey(u"nameFieldStringValue");
-}
-
-void SavePanel::setDirectoryURL(const std::optional<platform::URL>& url) {
-    directoryURL_ = url;
-    didChangeValueForKey(u"directoryURL");
-}
+SavePanel::SavePanel() = default;
 
 std::optional<URL> SavePanel::URL() const {
     if (urls_.empty())
@@ -107,7 +78,7 @@ bool SavePanel::userCancel() {
 }
 
 void SavePanel::answer(ModalResponse result) {
-    didChangeValueForKey(u"URLs");
+    URLs_.changed();
     if (runningModal_) {
         modalResponse_ = result;
         return;
@@ -118,8 +89,8 @@ void SavePanel::answer(ModalResponse result) {
 std::optional<URL> SavePanel::resolvedURL(const String& path) const {
     if (path.empty())
         return std::nullopt;
-    if (path.front() != u'/' && directoryURL_) {
-        if (auto folder = directoryURL_->path()) {
+    if (const auto directory = directoryURL(); path.front() != u'/' && directory) {
+        if (auto folder = directory->path()) {
             if (!folder->ends_with(u'/'))
                 folder->push_back(u'/');
             return platform::URL::fileURLWithPath(*folder + path);
@@ -132,8 +103,8 @@ std::optional<std::vector<URL>> SavePanel::acceptedURLs(const std::vector<String
     if (paths.size() != 1 || paths.front().empty() || paths.front().ends_with(u'/'))
         return std::nullopt;
     String path = paths.front();
-    if (!PathExtension::isAllowed(path, allowedFileTypes_))
-        path += u"." + allowedFileTypes_.front();
+    if (!PathExtension::isAllowed(path, allowedFileTypes()))
+        path += u"." + allowedFileTypes().front();
     auto url = resolvedURL(path);
     const String resolved = url ? url->path().value_or(u"") : u"";
     bool isDirectory = false;

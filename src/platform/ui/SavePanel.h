@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/base/ComputedProperty.h"
+#include "platform/base/Property.h"
 #include "platform/base/URL.h"
 #include "platform/ui/ModalResponse.h"
 #include "platform/ui/Panel.h"
@@ -20,8 +22,8 @@ namespace platform {
 // platform's panel does when the user keeps the typed name ("notes" becomes
 // "notes.sealscribe", "notes.txt" becomes "notes.txt.sealscribe").
 //
-// Observable keys: "URLs" (told when the user answers), "allowedFileTypes", "prompt",
-// "message", "nameFieldStringValue", "directoryURL" (observers read the accessors).
+// Observable: "URLs" (told when the user answers), "allowedFileTypes", "prompt",
+// "message", "nameFieldStringValue", "directoryURL".
 class SavePanel : public Panel {
 public:
     using CompletionHandler = std::function<void(ModalResponse result)>;
@@ -30,26 +32,43 @@ public:
 
     SavePanel();
 
-    [[nodiscard]] const std::vector<String>& allowedFileTypes() const { return allowedFileTypes_; }
-    void setAllowedFileTypes(const std::vector<String>& types);
+    [[nodiscard]] const std::vector<String>& allowedFileTypes() const {
+        return allowedFileTypes_.get();
+    }
+    void setAllowedFileTypes(const std::vector<String>& types) { allowedFileTypes_.set(types); }
+    [[nodiscard]] const Property<std::vector<String>>& allowedFileTypesProperty() const {
+        return allowedFileTypes_;
+    }
     // What the allowed files are called ("Sealscribe documents"); empty by default.
     [[nodiscard]] String fileTypeDescription() const { return fileTypeDescription_; }
     void setFileTypeDescription(const String& description) { fileTypeDescription_ = description; }
     // The title of the OK button: "Save", or "Open" for an open panel.
-    [[nodiscard]] String prompt() const { return prompt_; }
-    void setPrompt(const String& prompt);
+    [[nodiscard]] String prompt() const { return prompt_.get(); }
+    void setPrompt(const String& prompt) { prompt_.set(prompt); }
+    [[nodiscard]] const Property<String>& promptProperty() const { return prompt_; }
     // A line of text above the file list; empty by default.
-    [[nodiscard]] String message() const { return message_; }
-    void setMessage(const String& message);
+    [[nodiscard]] String message() const { return message_.get(); }
+    void setMessage(const String& message) { message_.set(message); }
+    [[nodiscard]] const Property<String>& messageProperty() const { return message_; }
     // The name the panel proposes.
-    [[nodiscard]] String nameFieldStringValue() const { return nameFieldStringValue_; }
-    void setNameFieldStringValue(const String& name);
+    [[nodiscard]] String nameFieldStringValue() const { return nameFieldStringValue_.get(); }
+    void setNameFieldStringValue(const String& name) { nameFieldStringValue_.set(name); }
+    [[nodiscard]] const Property<String>& nameFieldStringValueProperty() const {
+        return nameFieldStringValue_;
+    }
     // The folder the panel shows first; relative paths the user gives are taken from it.
-    [[nodiscard]] std::optional<platform::URL> directoryURL() const { return directoryURL_; }
-    void setDirectoryURL(const std::optional<platform::URL>& url);
+    [[nodiscard]] std::optional<platform::URL> directoryURL() const { return directoryURL_.get(); }
+    void setDirectoryURL(const std::optional<platform::URL>& url) { directoryURL_.set(url); }
+    [[nodiscard]] const Property<std::optional<platform::URL>>& directoryURLProperty() const {
+        return directoryURL_;
+    }
 
     // The chosen file, once the user has answered OK; none before and after a cancel.
     [[nodiscard]] std::optional<platform::URL> URL() const;
+    // Told when the user answers.
+    [[nodiscard]] const ComputedProperty<std::vector<platform::URL>>& URLsProperty() const {
+        return URLs_;
+    }
 
     // Begins the panel as a sheet on the window, like any other sheet (it waits behind an
     // attached one), and returns at once; the handler runs with the answer. Without a
@@ -82,13 +101,14 @@ protected:
 private:
     void answer(ModalResponse result);
 
-    std::vector<String> allowedFileTypes_;
+    Property<std::vector<String>> allowedFileTypes_{*this, u"allowedFileTypes"};
     String fileTypeDescription_;
-    String prompt_;
-    String message_;
-    String nameFieldStringValue_;
-    std::optional<platform::URL> directoryURL_;
+    Property<String> prompt_{*this, u"prompt", u"Save"};
+    Property<String> message_{*this, u"message"};
+    Property<String> nameFieldStringValue_{*this, u"nameFieldStringValue"};
+    Property<std::optional<platform::URL>> directoryURL_{*this, u"directoryURL"};
     std::vector<platform::URL> urls_;
+    ComputedProperty<std::vector<platform::URL>> URLs_{*this, u"URLs", [this] { return urls_; }};
     bool runningModal_ = false;
     std::optional<ModalResponse> modalResponse_;
 };

@@ -3,12 +3,13 @@
 namespace platform {
 
 void ScrollView::setDocumentView(const std::shared_ptr<View>& view) {
-    if (documentView_)
-        documentView_->removeFromSuperview();
-    documentView_ = view;
-    if (view)
-        addSubview(view);
-    didChangeValueForKey(u"documentView");
+    if (const auto old = documentView())
+        old->removeFromSuperview();
+    documentView_.modify([&](auto& stored) {
+        stored = view;
+        if (view)
+            addSubview(view);
+    });
 }
 
 } // namespace platform

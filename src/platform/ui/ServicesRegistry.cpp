@@ -1,12 +1,12 @@
 #include "platform/ui/ServicesRegistry.h"
 
+#include "platform/ui/Environment.h"
 #include "platform/ui/ServicesProvider.h"
 
 namespace platform {
 
 ServicesRegistry& ServicesRegistry::shared() {
-    static ServicesRegistry registry;
-    return registry;
+    return *Environment::current().servicesRegistry.get();
 }
 
 void ServicesRegistry::registerServicesProvider(ServicesProvider& provider, const String& name) {

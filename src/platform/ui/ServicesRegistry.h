@@ -27,7 +27,7 @@ public:
         std::optional<String> error;
     };
 
-    // The application's registry.
+    // The application's registry, its Environment's.
     [[nodiscard]] static ServicesRegistry& shared();
 
     // Another provider under the same name replaces the first.

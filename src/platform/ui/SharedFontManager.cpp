@@ -1,37 +1,22 @@
 #include "platform/ui/SharedFontManager.h"
 
 #include "platform/text/FontManager.h"
-
-#include <mutex>
+#include "platform/ui/Environment.h"
 
 namespace platform {
-namespace {
-
-std::mutex sharedMutex;
-std::shared_ptr<SharedFontManager> sharedInstance;
-
-} // namespace
 
 std::shared_ptr<SharedFontManager> SharedFontManager::sharedFontManager() {
-    const std::lock_guard lock(sharedMutex);
-    if (!sharedInstance)
-        sharedInstance = std::make_shared<SharedFontManager>();
-    return sharedInstance;
+    return Environment::current().fontManager.get();
 }
 
 void SharedFontManager::setSharedFontManager(std::shared_ptr<SharedFontManager> manager) {
-    const std::lock_guard lock(sharedMutex);
-    sharedInstance = std::move(manager);
+    Environment::current().fontManager.set(std::move(manager));
 }
 
 SharedFontManager::SharedFontManager() : SharedFontManager(nullptr) {}
 
 SharedFontManager::SharedFontManager(std::shared_ptr<const FontManager> fonts)
-    : fonts_(std::move(fonts)) {
-    exposeKey(
-        u"enabled", [this] { return Value(Number::boolean(enabled_)); },
-        [this](const Value& value) { setEnabled(value.boolValue()); });
-}
+    : fonts_(std::move(fonts)) {}
 
 SharedFontManager::~SharedFontManager() = default;
 
@@ -48,13 +33,6 @@ std::vector<String> SharedFontManager::availableFontFamilies() const {
 
 std::optional<Font> SharedFontManager::fontWithName(const String& family, double size) const {
     return fonts().fontWithName(family, size);
-}
-
-void SharedFontManager::setEnabled(bool enabled) {
-    if (enabled_ == enabled)
-        return;
-    enabled_ = enabled;
-    didChangeValueForKey(u"enabled");
 }
 
 } // namespace platform

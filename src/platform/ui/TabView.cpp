@@ -6,18 +6,14 @@ namespace platform {
 
 TabView::TabView() : TabView(Rect()) {}
 
-TabView::TabView(const Rect& frame) : View(frame) {
-    exposeKey(
-        u"selectedIndex", [this] { return Value(Number::int64(selected_)); },
-        [this](const Value& value) { selectTabViewItemAtIndex(value.longValue()); });
-}
+TabView::TabView(const Rect& frame) : View(frame) {}
 
 void TabView::addTabViewItem(const std::shared_ptr<TabViewItem>& item) {
     if (!item)
         return;
     item->tabView_ = std::static_pointer_cast<TabView>(shared_from_this());
     items_.push_back(item);
-    if (selected_ < 0)
+    if (indexOfSelectedTabViewItem() < 0)
         selectTabViewItemAtIndex(0);
 }
 
@@ -30,8 +26,7 @@ std::shared_ptr<TabViewItem> TabView::tabViewItemAtIndex(std::int64_t index) con
 void TabView::selectTabViewItemAtIndex(std::int64_t index) {
     if (index < 0 || index >= numberOfTabViewItems())
         return;
-    selected_ = index;
-    didChangeValueForKey(u"selectedIndex");
+    selected_.set(index);
 }
 
 } // namespace platform

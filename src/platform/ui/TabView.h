@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/Property.h"
 #include "platform/ui/View.h"
 
 #include <cstdint>
@@ -8,7 +9,7 @@ namespace platform {
 
 class TabViewItem;
 
-// Tabs of which one is shown. Observable key: "selectedIndex" (-1: none).
+// Tabs of which one is shown. Observable, and writable by key: "selectedIndex" (-1: none).
 class TabView : public View {
 public:
     TabView();
@@ -25,10 +26,11 @@ public:
     // None outside the items.
     [[nodiscard]] std::shared_ptr<TabViewItem> tabViewItemAtIndex(std::int64_t index) const;
 
-    [[nodiscard]] std::int64_t indexOfSelectedTabViewItem() const { return selected_; }
+    [[nodiscard]] std::int64_t indexOfSelectedTabViewItem() const { return selected_.get(); }
     [[nodiscard]] std::shared_ptr<TabViewItem> selectedTabViewItem() const {
-        return tabViewItemAtIndex(selected_);
+        return tabViewItemAtIndex(indexOfSelectedTabViewItem());
     }
+    [[nodiscard]] const Property<std::int64_t>& selectedIndexProperty() const { return selected_; }
     // An index outside the items changes nothing.
     void selectTabViewItemAtIndex(std::int64_t index);
 
@@ -37,7 +39,8 @@ public:
 
 private:
     std::vector<std::shared_ptr<TabViewItem>> items_;
-    std::int64_t selected_ = -1;
+    Property<std::int64_t> selected_{*this, u"selectedIndex", -1,
+                                     &TabView::selectTabViewItemAtIndex};
 };
 
 } // namespace platform

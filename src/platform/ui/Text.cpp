@@ -65,7 +65,6 @@ Text::Text(const Rect& frame)
       undo_([this](const TextUndo::Step& step) { revert(step); }) {
     storageEdits_ =
         storage_->observeEdits([this](const TextChange& change) { storageEdited(change); });
-    exposeKeys();
     exposeEditActions();
 }
 
@@ -79,18 +78,6 @@ void Text::exposeEditActions() {
     exposeAction(u"copy:", [this](const Sender& sender) { copy(sender); });
     exposeAction(u"paste:", [this](const Sender& sender) { paste(sender); });
     exposeAction(u"delete:", [this](const Sender& sender) { deleteSelection(sender); });
-}
-
-void Text::exposeKeys() {
-    const auto flag = [this](const char16_t* key, bool Text::*member, void (Text::*setter)(bool)) {
-        exposeKey(
-            key, [this, member] { return Value(Number::boolean(this->*member)); },
-            [this, setter](const Value& value) { (this->*setter)(value.boolValue()); });
-    };
-    flag(u"editable", &Text::editable_, &Text::setEditable);
-    flag(u"selectable", &Text::selectable_, &Text::setSelectable);
-    flag(u"richText", &Text::richText_, &Text::setRichText);
-    flag(u"usesFontPanel", &Text::usesFontPanel_, &Text::setUsesFontPanel);
 }
 
 std::shared_ptr<Text> Text::self() {
@@ -122,8 +109,8 @@ void Text::selectAll(const Sender&) {
 // insertion point. An attachment is never typed.
 TextAttributes Text::attributesAtSelection() const {
     const std::size_t length = storage_->length();
-    std::size_t index = selectedRange_.location;
-    if (selectedRange_.length == 0 && index > 0)
+    std::size_t index = selectedRange().location;
+    if (selectedRange().length == 0 && index > 0)
         --index;
     TextAttributes attributes =
         storage_->attributedString().attributesAt(std::min(index, length - 1));
@@ -131,44 +118,21 @@ TextAttributes Text::attributesAtSelection() const {
     return attributes;
 }
 
-void Text::setTypingAttributes(const TextAttributes& attributes) {
-    typingAttributes_ = attributes;
-    didChangeValueForKey(u"typingAttributes");
-}
-
-void Text::setFlag(bool& flag, bool value, const char16_t* key) {
-    if (flag == value)
-        return;
-    flag = value;
-    didChangeValueForKey(key);
-}
-
 // An editable text is selectable, as on the platform.
 void Text::setEditable(bool editable) {
     if (editable)
-        setFlag(selectable_, true, u"selectable");
-    setFlag(editable_, editable, u"editable");
+        selectable_.change(true);
+    editable_.change(editable);
 }
 
 void Text::setSelectable(bool selectable) {
     if (!selectable)
-        setFlag(editable_, false, u"editable");
-    setFlag(selectable_, selectable, u"selectable");
-}
-
-void Text::setRichText(bool richText) {
-    setFlag(richText_, richText, u"richText");
-}
-
-void Text::setUsesFontPanel(bool uses) {
-    setFlag(usesFontPanel_, uses, u"usesFontPanel");
+        editable_.change(false);
+    selectable_.change(selectable);
 }
 
 void Text::moveSelection(Range range) {
-    if (range == selectedRange_)
-        return;
-    selectedRange_ = range;
-    didChangeValueForKey(u"selectedRange");
+    selectedRange_.change(range);
 }
 
 // Keeps the selection on the same characters: it moves with an edit before it, and one
@@ -178,7 +142,7 @@ void Text::storageEdited(const TextChange& change) {
         undo_.clear();
     if (change.attributesOnly)
         return;
-    Range selection = selectedRange_;
+    Range selection = selectedRange();
     if (selection.location >= change.range.end())
         selection.location = selection.location - change.range.length + change.replacementLength;
     else if (selection.end() > change.range.location)
@@ -188,13 +152,13 @@ void Text::storageEdited(const TextChange& change) {
 
 void Text::replaceCharactersInRange(Range range, const String& string) {
     if (storage_->length() == 0)
-        storage_->replaceCharactersInRange(range, AttributedString(string, typingAttributes_));
+        storage_->replaceCharactersInRange(range, AttributedString(string, typingAttributes()));
     else
         storage_->replaceCharactersInRange(range, string);
 }
 
 void Text::replaceWith(Range range, const AttributedString& text) {
-    if (richText_)
+    if (isRichText())
         storage_->replaceCharactersInRange(range, text);
     else
         replaceCharactersInRange(range, text.string());
@@ -252,7 +216,7 @@ void Text::didChangeText() {
 }
 
 bool Text::becomeFirstResponder() {
-    return selectable_;
+    return isSelectable();
 }
 
 bool Text::resignFirstResponder() {
@@ -290,20 +254,20 @@ void Text::revert(const TextUndo::Step& step) {
 }
 
 void Text::userInsert(const AttributedString& text, TextUndo::Edit kind) {
-    if (!editable_ || !takeFocus())
+    if (!isEditable() || !takeFocus())
         return;
-    userEdit(selectedRange_, kind, [&] { replaceWith(selectedRange_, text); });
+    userEdit(selectedRange(), kind, [&] { replaceWith(selectedRange(), text); });
     didChangeText();
 }
 
 void Text::userTypeText(const String& text) {
     if (!text.empty())
-        userInsert(AttributedString(text, typingAttributes_), TextUndo::Edit::Typing);
+        userInsert(AttributedString(text, typingAttributes()), TextUndo::Edit::Typing);
 }
 
 void Text::userPaste(const String& text) {
     if (!text.empty())
-        userInsert(AttributedString(text, typingAttributes_), TextUndo::Edit::Other);
+        userInsert(AttributedString(text, typingAttributes()), TextUndo::Edit::Other);
 }
 
 void Text::userPasteRTF(const Data& rtf) {
@@ -312,9 +276,9 @@ void Text::userPasteRTF(const Data& rtf) {
 }
 
 void Text::userDeleteBackward() {
-    if (!editable_ || !takeFocus())
+    if (!isEditable() || !takeFocus())
         return;
-    Range deleted = selectedRange_;
+    Range deleted = selectedRange();
     if (deleted.length == 0) {
         const std::size_t at = deleted.location;
         if (at == 0)
@@ -325,15 +289,15 @@ void Text::userDeleteBackward() {
         deleted = pair ? Range{at - 2, 2} : Range{at - 1, 1};
     }
     const auto kind =
-        selectedRange_.length == 0 ? TextUndo::Edit::DeletingBackward : TextUndo::Edit::Other;
+        selectedRange().length == 0 ? TextUndo::Edit::DeletingBackward : TextUndo::Edit::Other;
     userEdit(deleted, kind, [&] { storage_->replaceCharactersInRange(deleted, String()); });
     didChangeText();
 }
 
 void Text::userDeleteForward() {
-    if (!editable_ || !takeFocus())
+    if (!isEditable() || !takeFocus())
         return;
-    Range deleted = selectedRange_;
+    Range deleted = selectedRange();
     if (deleted.length == 0) {
         const std::size_t at = deleted.location;
         const auto& text = storage_->attributedString();
@@ -349,28 +313,28 @@ void Text::userDeleteForward() {
 }
 
 void Text::undo(const Sender&) {
-    if (editable_ && takeFocus())
+    if (isEditable() && takeFocus())
         undo_.manager().undo();
 }
 
 void Text::redo(const Sender&) {
-    if (editable_ && takeFocus())
+    if (isEditable() && takeFocus())
         undo_.manager().redo();
 }
 
 void Text::copy(const Sender&) {
-    if (selectedRange_.length == 0)
+    if (selectedRange().length == 0)
         return;
     const auto pasteboard = Pasteboard::generalPasteboard();
     pasteboard->clearContents();
-    (void)pasteboard->setString(storage_->attributedString().substring(selectedRange_),
+    (void)pasteboard->setString(storage_->attributedString().substring(selectedRange()),
                                 Pasteboard::stringType);
-    if (richText_)
-        pasteboard->setData(RTFFromRange(selectedRange_), Pasteboard::rtfType);
+    if (isRichText())
+        pasteboard->setData(RTFFromRange(selectedRange()), Pasteboard::rtfType);
 }
 
 void Text::cut(const Sender& sender) {
-    if (!editable_ || selectedRange_.length == 0)
+    if (!isEditable() || selectedRange().length == 0)
         return;
     copy(sender);
     deleteSelection(sender);
@@ -378,7 +342,7 @@ void Text::cut(const Sender& sender) {
 
 void Text::paste(const Sender&) {
     const auto pasteboard = Pasteboard::generalPasteboard();
-    if (richText_)
+    if (isRichText())
         if (const auto rtf = pasteboard->dataForType(Pasteboard::rtfType)) {
             userPasteRTF(*rtf);
             return;
@@ -388,47 +352,47 @@ void Text::paste(const Sender&) {
 }
 
 void Text::deleteSelection(const Sender&) {
-    if (selectedRange_.length > 0)
+    if (selectedRange().length > 0)
         userDeleteBackward();
 }
 
 std::optional<bool> Text::validateUserInterfaceItem(const UserInterfaceItem& item) {
     const String action = item.action();
-    const bool selected = selectedRange_.length > 0;
+    const bool selected = selectedRange().length > 0;
     if (action == u"undo:")
-        return editable_ && undo_.manager().canUndo();
+        return isEditable() && undo_.manager().canUndo();
     if (action == u"redo:")
-        return editable_ && undo_.manager().canRedo();
+        return isEditable() && undo_.manager().canRedo();
     if (action == u"copy:")
         return selected;
     if (action == u"cut:" || action == u"delete:")
-        return editable_ && selected;
+        return isEditable() && selected;
     if (action == u"paste:") {
         const auto types = Pasteboard::generalPasteboard()->types();
         const auto holds = [&](const char16_t* type) {
             return std::find(types.begin(), types.end(), type) != types.end();
         };
-        return editable_ &&
-               (holds(Pasteboard::stringType) || (richText_ && holds(Pasteboard::rtfType)));
+        return isEditable() &&
+               (holds(Pasteboard::stringType) || (isRichText() && holds(Pasteboard::rtfType)));
     }
     if (action == u"selectAll:")
-        return selectable_ && storage_->length() > 0;
+        return isSelectable() && storage_->length() > 0;
     return std::nullopt;
 }
 
 void Text::userSelect(Range range) {
-    if (selectable_ && takeFocus())
+    if (isSelectable() && takeFocus())
         setSelectedRange(range);
 }
 
 bool Text::canFormat(bool fromFontPanel) const {
-    return editable_ && richText_ && (usesFontPanel_ || !fromFontPanel);
+    return isEditable() && isRichText() && (usesFontPanel() || !fromFontPanel);
 }
 
 const TextAttributes& Text::formattingBase() const {
-    if (selectedRange_.length == 0)
-        return typingAttributes_;
-    return storage_->attributedString().attributesAt(selectedRange_.location);
+    if (selectedRange().length == 0)
+        return typingAttributes();
+    return storage_->attributedString().attributesAt(selectedRange().location);
 }
 
 void Text::format(const TextFormatting::Change& change, bool wholeParagraphs, bool fromFontPanel) {
@@ -436,9 +400,9 @@ void Text::format(const TextFormatting::Change& change, bool wholeParagraphs, bo
         return;
     const Range target =
         wholeParagraphs
-            ? TextFormatting::paragraphRange(storage_->attributedString(), selectedRange_)
-            : selectedRange_;
-    setTypingAttributes(change(typingAttributes_));
+            ? TextFormatting::paragraphRange(storage_->attributedString(), selectedRange())
+            : selectedRange();
+    setTypingAttributes(change(typingAttributes()));
     if (target.length == 0)
         return;
     userEdit(target, TextUndo::Edit::Other,
@@ -498,9 +462,9 @@ void Text::userSetTabStops(std::vector<std::int32_t> positions) {
 // A paragraph is shown in the style of its first character.
 ParagraphStyle Text::paragraphStyleAtSelection() const {
     const auto& text = storage_->attributedString();
-    const Range paragraph = TextFormatting::paragraphRange(text, {selectedRange_.location, 0});
+    const Range paragraph = TextFormatting::paragraphRange(text, {selectedRange().location, 0});
     const auto& style = paragraph.length > 0 ? text.attributesAt(paragraph.location).paragraphStyle
-                                             : typingAttributes_.paragraphStyle;
+                                             : typingAttributes().paragraphStyle;
     return style ? *style : ParagraphStyle();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "platform/base/Data.h"
+#include "platform/base/Listeners.h"
+#include "platform/base/Property.h"
 #include "platform/base/String.h"
 #include "platform/text/Color.h"
 #include "platform/text/ParagraphStyle.h"
 #include "platform/text/Range.h"
 #include "platform/text/TextAttributes.h"
-#include "platform/ui/Listeners.h"
 #include "platform/ui/TextFormatting.h"
 #include "platform/ui/TextUndo.h"
 #include "platform/ui/View.h"
@@ -26,8 +27,8 @@ struct TextChange;
 // operations. Make texts with std::make_shared.
 //
 // A renderer follows the storage's edits (textStorage()->observeEdits) and the
-// observable keys "selectedRange", "typingAttributes" (observers read the accessors),
-// "editable", "selectable", "richText", "usesFontPanel". The user's input, the
+// properties "selectedRange", "typingAttributes" and "editable", "selectable",
+// "richText", "usesFontPanel" (the four flags writable by key). The user's input, the
 // renderer's own included, comes in through the user entry points; typing, deleting,
 // pasting and formatting need an editable text, while the program's operations
 // (replaceCharactersInRange...) work on any text. Ranges are clipped to the text.
@@ -47,22 +48,32 @@ public:
     [[nodiscard]] const std::shared_ptr<TextStorage>& textStorage() const { return storage_; }
     [[nodiscard]] String string() const;
 
-    [[nodiscard]] Range selectedRange() const { return selectedRange_; }
+    [[nodiscard]] Range selectedRange() const { return selectedRange_.get(); }
     // The typing attributes become those of the text at the new selection.
     void setSelectedRange(Range range);
     void selectAll(const Sender& sender);
+    [[nodiscard]] const Property<Range>& selectedRangeProperty() const { return selectedRange_; }
 
-    [[nodiscard]] const TextAttributes& typingAttributes() const { return typingAttributes_; }
-    void setTypingAttributes(const TextAttributes& attributes);
+    [[nodiscard]] const TextAttributes& typingAttributes() const { return typingAttributes_.get(); }
+    void setTypingAttributes(const TextAttributes& attributes) {
+        typingAttributes_.set(attributes);
+    }
+    [[nodiscard]] const Property<TextAttributes>& typingAttributesProperty() const {
+        return typingAttributes_;
+    }
 
-    [[nodiscard]] bool isEditable() const { return editable_; }
+    // Each tells a change only.
+    [[nodiscard]] bool isEditable() const { return editable_.get(); }
     void setEditable(bool editable);
-    [[nodiscard]] bool isSelectable() const { return selectable_; }
+    [[nodiscard]] const Property<bool>& editableProperty() const { return editable_; }
+    [[nodiscard]] bool isSelectable() const { return selectable_.get(); }
     void setSelectable(bool selectable);
-    [[nodiscard]] bool isRichText() const { return richText_; }
-    void setRichText(bool richText);
-    [[nodiscard]] bool usesFontPanel() const { return usesFontPanel_; }
-    void setUsesFontPanel(bool uses);
+    [[nodiscard]] bool isRichText() const { return richText_.get(); }
+    void setRichText(bool richText) { richText_.change(richText); }
+    [[nodiscard]] const Property<bool>& richTextProperty() const { return richText_; }
+    [[nodiscard]] bool usesFontPanel() const { return usesFontPanel_.get(); }
+    void setUsesFontPanel(bool uses) { usesFontPanel_.change(uses); }
+    [[nodiscard]] const Property<bool>& usesFontPanelProperty() const { return usesFontPanel_; }
 
     // Held weakly.
     [[nodiscard]] std::shared_ptr<TextDelegate> delegate() const { return delegate_.lock(); }
@@ -110,7 +121,7 @@ public:
     [[nodiscard]] Observation observeEndOfEditing(std::function<void()> observer) {
         return endOfEditing_.add(std::move(observer));
     }
-    [[nodiscard]] bool acceptsFirstResponder() const override { return selectable_; }
+    [[nodiscard]] bool acceptsFirstResponder() const override { return isSelectable(); }
     [[nodiscard]] bool becomeFirstResponder() override;
     [[nodiscard]] bool resignFirstResponder() override;
 
@@ -161,17 +172,15 @@ private:
     void userInsert(const AttributedString& text, TextUndo::Edit kind);
     void toggle(bool (Font::*trait)() const, TextFormatting::Change (*change)(bool on));
     void format(const TextFormatting::Change& change, bool wholeParagraphs, bool fromFontPanel);
-    void exposeKeys();
-    void setFlag(bool& flag, bool value, const char16_t* key);
 
     std::shared_ptr<TextStorage> storage_;
     Observation storageEdits_;
-    Range selectedRange_;
-    TextAttributes typingAttributes_;
-    bool editable_ = true;
-    bool selectable_ = true;
-    bool richText_ = true;
-    bool usesFontPanel_ = true;
+    Property<Range> selectedRange_{*this, u"selectedRange"};
+    Property<TextAttributes> typingAttributes_{*this, u"typingAttributes"};
+    Property<bool> editable_{*this, u"editable", true, &Text::setEditable};
+    Property<bool> selectable_{*this, u"selectable", true, &Text::setSelectable};
+    Property<bool> richText_{*this, u"richText", true, &Text::setRichText};
+    Property<bool> usesFontPanel_{*this, u"usesFontPanel", true, &Text::setUsesFontPanel};
     bool editingBegan_ = false;
     bool userEditing_ = false; // the storage's edits are the user's
     TextUndo undo_;

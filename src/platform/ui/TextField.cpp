@@ -6,11 +6,7 @@ namespace platform {
 
 TextField::TextField() : TextField(Rect()) {}
 
-TextField::TextField(const Rect& frame) : Control(frame) {
-    exposeKey(
-        u"editable", [this] { return Value(Number::boolean(editable_)); },
-        [this](const Value& value) { setEditable(value.boolValue()); });
-}
+TextField::TextField(const Rect& frame) : Control(frame) {}
 
 std::shared_ptr<TextField> TextField::labelWithString(const String& text) {
     auto label = std::make_shared<TextField>();
@@ -25,13 +21,8 @@ std::shared_ptr<TextField> TextField::wrappingLabelWithString(const String& text
     return label;
 }
 
-void TextField::setEditable(bool editable) {
-    editable_ = editable;
-    didChangeValueForKey(u"editable");
-}
-
 void TextField::userType(const String& text) {
-    if (!editable_ || !isEnabled())
+    if (!isEditable() || !isEnabled())
         return;
     if (const auto owner = window()) {
         if (!owner->makeFirstResponder(std::static_pointer_cast<Responder>(shared_from_this())))
@@ -41,7 +32,7 @@ void TextField::userType(const String& text) {
 }
 
 void TextField::userPressEnter() {
-    if (!editable_)
+    if (!isEditable())
         return;
     sendOwnAction();
 }

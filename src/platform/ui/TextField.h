@@ -1,12 +1,13 @@
 #pragma once
 
+#include "platform/base/Property.h"
 #include "platform/ui/Control.h"
 
 namespace platform {
 
 // A one-line text field, or a label when it is not editable. Its string value is the
-// text shown; pressing enter sends its action. Observable key: "editable" (and those of
-// Control).
+// text shown; pressing enter sends its action. Observable, and writable by key:
+// "editable" (and those of Control).
 class TextField : public Control {
 public:
     TextField();
@@ -18,9 +19,12 @@ public:
     [[nodiscard]] static std::shared_ptr<TextField> wrappingLabelWithString(const String& text);
     [[nodiscard]] bool wraps() const { return wraps_; }
 
-    [[nodiscard]] bool isEditable() const { return editable_; }
-    void setEditable(bool editable);
-    [[nodiscard]] bool acceptsFirstResponder() const override { return editable_ && isEnabled(); }
+    [[nodiscard]] bool isEditable() const { return editable_.get(); }
+    void setEditable(bool editable) { editable_.set(editable); }
+    [[nodiscard]] const Property<bool>& editableProperty() const { return editable_; }
+    [[nodiscard]] bool acceptsFirstResponder() const override {
+        return isEditable() && isEnabled();
+    }
 
     // User entry points. Typing takes the keyboard focus (when the window lets the
     // present first responder go) and makes the field's text `text`; a label or a
@@ -29,7 +33,7 @@ public:
     void userPressEnter();
 
 private:
-    bool editable_ = true;
+    Property<bool> editable_{*this, u"editable", true, KeyAccess::ReadWrite};
     bool wraps_ = false;
 };
 

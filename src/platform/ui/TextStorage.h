@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/base/Listeners.h"
 #include "platform/base/Object.h"
 #include "platform/text/AttributedString.h"
-#include "platform/ui/Listeners.h"
 #include "platform/ui/TextChange.h"
 
 #include <functional>

@@ -9,12 +9,7 @@
 
 namespace platform {
 
-Toolbar::Toolbar(const String& identifier) : identifier_(identifier) {
-    exposeKey(
-        u"visible", [this] { return Value(Number::boolean(visible_)); },
-        [this](const Value& value) { setVisible(value.boolValue()); });
-    exposeKey(u"selectedItemIdentifier", [this] { return Value(selected_); });
-}
+Toolbar::Toolbar(const String& identifier) : identifier_(identifier) {}
 
 void Toolbar::setDelegate(const std::shared_ptr<ToolbarDelegate>& delegate) {
     delegate_ = delegate;
@@ -22,21 +17,9 @@ void Toolbar::setDelegate(const std::shared_ptr<ToolbarDelegate>& delegate) {
         loadItems();
 }
 
-void Toolbar::setVisible(bool visible) {
-    if (visible == visible_)
-        return;
-    visible_ = visible;
-    didChangeValueForKey(u"visible");
-}
-
-void Toolbar::setSelectedItemIdentifier(const std::optional<String>& identifier) {
-    selected_ = identifier;
-    didChangeValueForKey(u"selectedItemIdentifier");
-}
-
 void Toolbar::validateVisibleItems() {
     const auto application = Application::sharedApplication();
-    for (const auto& item : items_)
+    for (const auto& item : items())
         if (!item->action().empty())
             item->setEnabled(UserInterfaceValidation::validateToolbarItem(*application, *item));
 }
@@ -52,14 +35,15 @@ void Toolbar::loadItems() {
         return;
     loaded_ = true;
     const auto self = std::static_pointer_cast<Toolbar>(shared_from_this());
-    for (const auto& identifier : source->toolbarDefaultItemIdentifiers(*this)) {
-        auto item = source->toolbar(*this, identifier, true);
-        if (!item)
-            continue;
-        item->toolbar_ = self;
-        items_.push_back(std::move(item));
-    }
-    didChangeValueForKey(u"items");
+    items_.modify([&](auto& items) {
+        for (const auto& identifier : source->toolbarDefaultItemIdentifiers(*this)) {
+            auto item = source->toolbar(*this, identifier, true);
+            if (!item)
+                continue;
+            item->toolbar_ = self;
+            items.push_back(std::move(item));
+        }
+    });
 }
 
 bool Toolbar::isSelectable(const String& identifier) {

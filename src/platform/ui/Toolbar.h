@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/base/Object.h"
+#include "platform/base/Property.h"
+#include "platform/ui/ToolbarItem.h"
 
 #include <memory>
 #include <optional>
@@ -9,12 +11,11 @@
 namespace platform {
 
 class ToolbarDelegate;
-class ToolbarItem;
 class Window;
 
 // A window's toolbar. Its items come from its delegate, by the default identifiers, when
 // the toolbar is first attached to a window (or its delegate is set while attached).
-// Observable keys: "visible", "selectedItemIdentifier", "items".
+// Observable: "visible" (writable by key), "selectedItemIdentifier", "items".
 class Toolbar : public Object {
 public:
     explicit Toolbar(const String& identifier);
@@ -25,11 +26,17 @@ public:
     void setDelegate(const std::shared_ptr<ToolbarDelegate>& delegate);
 
     // In display order.
-    [[nodiscard]] const std::vector<std::shared_ptr<ToolbarItem>>& items() const { return items_; }
+    [[nodiscard]] const std::vector<std::shared_ptr<ToolbarItem>>& items() const {
+        return items_.get();
+    }
+    [[nodiscard]] const Property<std::vector<std::shared_ptr<ToolbarItem>>>& itemsProperty() const {
+        return items_;
+    }
 
     // Shown at first. Showing or hiding it resizes its window (see Window).
-    [[nodiscard]] bool isVisible() const { return visible_; }
-    void setVisible(bool visible);
+    [[nodiscard]] bool isVisible() const { return visible_.get(); }
+    void setVisible(bool visible) { visible_.change(visible); }
+    [[nodiscard]] const Property<bool>& visibleProperty() const { return visible_; }
 
     // Flags kept for the renderer; the configuration itself is not stored.
     [[nodiscard]] bool autosavesConfiguration() const { return autosavesConfiguration_; }
@@ -37,8 +44,13 @@ public:
     [[nodiscard]] bool allowsUserCustomization() const { return allowsUserCustomization_; }
     void setAllowsUserCustomization(bool allows) { allowsUserCustomization_ = allows; }
 
-    [[nodiscard]] std::optional<String> selectedItemIdentifier() const { return selected_; }
-    void setSelectedItemIdentifier(const std::optional<String>& identifier);
+    [[nodiscard]] std::optional<String> selectedItemIdentifier() const { return selected_.get(); }
+    void setSelectedItemIdentifier(const std::optional<String>& identifier) {
+        selected_.set(identifier);
+    }
+    [[nodiscard]] const Property<std::optional<String>>& selectedItemIdentifierProperty() const {
+        return selected_;
+    }
 
     // Validates each item that has an action (validateUserInterfaceItem only).
     void validateVisibleItems();
@@ -55,12 +67,12 @@ private:
 
     String identifier_;
     std::weak_ptr<ToolbarDelegate> delegate_;
-    std::vector<std::shared_ptr<ToolbarItem>> items_;
+    Property<std::vector<std::shared_ptr<ToolbarItem>>> items_{*this, u"items"};
     bool loaded_ = false;
-    bool visible_ = true;
+    Property<bool> visible_{*this, u"visible", true, &Toolbar::setVisible};
     bool autosavesConfiguration_ = false;
     bool allowsUserCustomization_ = false;
-    std::optional<String> selected_;
+    Property<std::optional<String>> selected_{*this, u"selectedItemIdentifier"};
     std::weak_ptr<Window> attachedWindow_;
 };
 

@@ -6,30 +6,13 @@
 
 namespace platform {
 
-ToolbarItem::ToolbarItem(const String& itemIdentifier) : itemIdentifier_(itemIdentifier) {
-    exposeKey(
-        u"enabled", [this] { return Value(Number::boolean(enabled_)); },
-        [this](const Value& value) { setEnabled(value.boolValue()); });
-    exposeKey(u"label", [this] { return Value(label_); });
-}
-
-void ToolbarItem::setLabel(const String& label) {
-    label_ = label;
-    didChangeValueForKey(u"label");
-}
-
-void ToolbarItem::setEnabled(bool enabled) {
-    if (enabled == enabled_)
-        return;
-    enabled_ = enabled;
-    didChangeValueForKey(u"enabled");
-}
+ToolbarItem::ToolbarItem(const String& itemIdentifier) : itemIdentifier_(itemIdentifier) {}
 
 void ToolbarItem::userClick() {
     const auto application = Application::sharedApplication();
     if (!action_.empty())
         setEnabled(UserInterfaceValidation::validateToolbarItem(*application, *this));
-    if (!enabled_)
+    if (!isEnabled())
         return;
     const auto keepAlive = shared_from_this();
     if (const auto owner = toolbar(); owner && owner->isSelectable(itemIdentifier_))

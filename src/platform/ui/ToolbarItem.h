@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Object.h"
+#include "platform/base/Property.h"
 #include "platform/ui/ActionTarget.h"
 #include "platform/ui/UserInterfaceItem.h"
 
@@ -10,15 +11,16 @@ namespace platform {
 
 class Toolbar;
 
-// An item of a toolbar. Its image is named (an image of the bundle). Observable keys:
-// "enabled", "label".
+// An item of a toolbar. Its image is named (an image of the bundle). Observable:
+// "enabled" (writable by key), "label".
 class ToolbarItem : public Object, public UserInterfaceItem {
 public:
     explicit ToolbarItem(const String& itemIdentifier);
 
     [[nodiscard]] String itemIdentifier() const { return itemIdentifier_; }
-    [[nodiscard]] String label() const { return label_; }
-    void setLabel(const String& label);
+    [[nodiscard]] String label() const { return label_.get(); }
+    void setLabel(const String& label) { label_.set(label); }
+    [[nodiscard]] const Property<String>& labelProperty() const { return label_; }
     [[nodiscard]] String paletteLabel() const { return paletteLabel_; }
     void setPaletteLabel(const String& label) { paletteLabel_ = label; }
     [[nodiscard]] String toolTip() const { return toolTip_; }
@@ -32,8 +34,9 @@ public:
     [[nodiscard]] const ActionTarget& actionTarget() const { return target_; }
     [[nodiscard]] String action() const override { return action_; }
     void setAction(const String& action) { action_ = action; }
-    [[nodiscard]] bool isEnabled() const { return enabled_; }
-    void setEnabled(bool enabled);
+    [[nodiscard]] bool isEnabled() const { return enabled_.get(); }
+    void setEnabled(bool enabled) { enabled_.change(enabled); }
+    [[nodiscard]] const Property<bool>& enabledProperty() const { return enabled_; }
 
     [[nodiscard]] std::shared_ptr<Toolbar> toolbar() const { return toolbar_.lock(); }
 
@@ -46,14 +49,14 @@ private:
     friend class Toolbar;
 
     String itemIdentifier_;
-    String label_;
+    Property<String> label_{*this, u"label"};
     String paletteLabel_;
     String toolTip_;
     String imageName_;
     std::int64_t tag_ = 0;
     ActionTarget target_;
     String action_;
-    bool enabled_ = true;
+    Property<bool> enabled_{*this, u"enabled", true, &ToolbarItem::setEnabled};
     std::weak_ptr<Toolbar> toolbar_;
 };
 

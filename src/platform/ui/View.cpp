@@ -8,29 +8,14 @@ namespace platform {
 
 View::View() : View(Rect()) {}
 
-View::View(const Rect& frame) : frame_(frame) {
-    exposeKey(
-        u"hidden", [this] { return Value(Number::boolean(hidden_)); },
-        [this](const Value& value) { setHidden(value.boolValue()); });
-}
-
-void View::setFrame(const Rect& frame) {
-    frame_ = frame;
-    didChangeValueForKey(u"frame");
-}
-
-void View::setHidden(bool hidden) {
-    hidden_ = hidden;
-    didChangeValueForKey(u"hidden");
-}
+View::View(const Rect& frame) : frame_(*this, u"frame", frame) {}
 
 void View::addSubview(const std::shared_ptr<View>& view) {
     if (!view || view.get() == this)
         return;
     view->removeFromSuperview();
     view->superview_ = std::static_pointer_cast<View>(shared_from_this());
-    subviews_.push_back(view);
-    didChangeValueForKey(u"subviews");
+    subviews_.modify([&view](auto& subviews) { subviews.push_back(view); });
 }
 
 void View::removeFromSuperview() {
@@ -38,8 +23,9 @@ void View::removeFromSuperview() {
     superview_.reset();
     if (!parent)
         return;
-    std::erase_if(parent->subviews_, [this](const auto& view) { return view.get() == this; });
-    parent->didChangeValueForKey(u"subviews");
+    parent->subviews_.modify([this](auto& subviews) {
+        std::erase_if(subviews, [this](const auto& view) { return view.get() == this; });
+    });
 }
 
 std::shared_ptr<Window> View::window() const {

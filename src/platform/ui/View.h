@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/Property.h"
 #include "platform/ui/LayoutHints.h"
 #include "platform/ui/Rect.h"
 #include "platform/ui/Responder.h"
@@ -12,8 +13,7 @@ namespace platform {
 class Window;
 
 // A rectangle of a window's view tree. Its frame is in its superview's coordinates. Make
-// views with std::make_shared. Observable keys: "frame", "hidden", "subviews" (observers
-// of "frame" and "subviews" read the accessors).
+// views with std::make_shared. Observable: "frame", "hidden", "subviews".
 //
 // A view that edits (a text view) ends its editing in resignFirstResponder, so that
 // making another view first responder commits the last edit.
@@ -22,18 +22,25 @@ public:
     View();
     explicit View(const Rect& frame);
 
-    [[nodiscard]] Rect frame() const { return frame_; }
-    void setFrame(const Rect& frame);
+    [[nodiscard]] Rect frame() const { return frame_.get(); }
+    void setFrame(const Rect& frame) { frame_.set(frame); }
+    [[nodiscard]] const Property<Rect>& frameProperty() const { return frame_; }
     // The view's own coordinates: its frame's size at the origin.
-    [[nodiscard]] Rect bounds() const { return Rect({0, 0}, frame_.size); }
+    [[nodiscard]] Rect bounds() const { return Rect({0, 0}, frame().size); }
 
-    [[nodiscard]] bool isHidden() const { return hidden_; }
-    void setHidden(bool hidden);
+    [[nodiscard]] bool isHidden() const { return hidden_.get(); }
+    void setHidden(bool hidden) { hidden_.set(hidden); }
+    [[nodiscard]] const Property<bool>& hiddenProperty() const { return hidden_; }
 
     [[nodiscard]] const LayoutHints& layoutHints() const { return layoutHints_; }
     void setLayoutHints(const LayoutHints& hints) { layoutHints_ = hints; }
 
-    [[nodiscard]] const std::vector<std::shared_ptr<View>>& subviews() const { return subviews_; }
+    [[nodiscard]] const std::vector<std::shared_ptr<View>>& subviews() const {
+        return subviews_.get();
+    }
+    [[nodiscard]] const Property<std::vector<std::shared_ptr<View>>>& subviewsProperty() const {
+        return subviews_;
+    }
     // A view that has a superview is moved from there.
     void addSubview(const std::shared_ptr<View>& view);
     void removeFromSuperview();
@@ -53,10 +60,10 @@ private:
     friend class Window;
     void setContentViewOf(const std::shared_ptr<Window>& window) { window_ = window; }
 
-    Rect frame_;
-    bool hidden_ = false;
+    Property<Rect> frame_;
+    Property<bool> hidden_{*this, u"hidden", false, KeyAccess::ReadWrite};
     LayoutHints layoutHints_;
-    std::vector<std::shared_ptr<View>> subviews_;
+    Property<std::vector<std::shared_ptr<View>>> subviews_{*this, u"subviews"};
     std::weak_ptr<View> superview_;
     std::weak_ptr<Window> window_; // set on a window's content view only
 };

@@ -15,12 +15,7 @@ namespace platform {
 
 Window::Window() : Window(Rect()) {}
 
-Window::Window(const Rect& frame) : frame_(frame) {
-    exposeKey(
-        u"title", [this] { return Value(title_); },
-        [this](const Value& value) { setTitle(value.stringValue().value_or(u"")); });
-    exposeKey(u"visible", [this] { return Value(Number::boolean(visible_)); });
-    exposeKey(u"keyWindow", [this] { return Value(Number::boolean(key_)); });
+Window::Window(const Rect& frame) : frame_(*this, u"frame", frame) {
     exposeAction(u"performClose:", [this](const Sender& sender) { performClose(sender); });
     exposeAction(u"performMiniaturize:",
                  [this](const Sender& sender) { performMiniaturize(sender); });
@@ -34,31 +29,23 @@ std::shared_ptr<Window> Window::self() {
     return std::static_pointer_cast<Window>(shared_from_this());
 }
 
+// The content view is laid out before the frame's observers hear of it.
 void Window::setFrame(const Rect& frame, bool, bool animate) {
-    frame_ = frame;
-    frameChangeAnimated_ = animate;
-    layoutContentView();
-    didChangeValueForKey(u"frame");
+    frame_.modify([&](Rect& stored) {
+        stored = frame;
+        frameChangeAnimated_ = animate;
+        layoutContentView();
+    });
 }
 
 void Window::setFrameOrigin(const Point& origin) {
-    setFrame(Rect(origin, frame_.size), true);
-}
-
-void Window::setMinSize(const Size& size) {
-    minSize_ = size;
-    didChangeValueForKey(u"minSize");
-}
-
-void Window::setMaxSize(const Size& size) {
-    maxSize_ = size;
-    didChangeValueForKey(u"maxSize");
+    setFrame(Rect(origin, frame().size), true);
 }
 
 void Window::center() {
     const Rect visible = Screen::mainScreen().visibleFrame();
-    setFrameOrigin({visible.minX() + (visible.width() - frame_.width()) / 2,
-                    visible.minY() + (visible.height() - frame_.height()) * 3 / 4});
+    setFrameOrigin({visible.minX() + (visible.width() - frame().width()) / 2,
+                    visible.minY() + (visible.height() - frame().height()) * 3 / 4});
 }
 
 Rect Window::contentRectForFrameRect(const Rect& frame) const {
@@ -66,38 +53,22 @@ Rect Window::contentRectForFrameRect(const Rect& frame) const {
     return Rect(frame.origin, {frame.width(), std::max(0.0, frame.height() - bars)});
 }
 
-void Window::setShowsResizeIndicator(bool shows) {
-    showsResizeIndicator_ = shows;
-    didChangeValueForKey(u"showsResizeIndicator");
-}
-
-void Window::setTitle(const String& title) {
-    title_ = title;
-    didChangeValueForKey(u"title");
-}
-
-void Window::setDocumentEdited(bool edited) {
-    if (edited == documentEdited_)
-        return;
-    documentEdited_ = edited;
-    didChangeValueForKey(u"documentEdited");
-}
-
 void Window::setContentView(const std::shared_ptr<View>& view) {
-    if (contentView_)
-        contentView_->setContentViewOf(nullptr);
-    contentView_ = view;
-    if (view) {
+    if (const auto old = contentView())
+        old->setContentViewOf(nullptr);
+    contentView_.modify([&](auto& stored) {
+        stored = view;
+        if (!view)
+            return;
         view->removeFromSuperview();
         view->setContentViewOf(self());
         layoutContentView();
-    }
-    didChangeValueForKey(u"contentView");
+    });
 }
 
 void Window::layoutContentView() {
-    if (contentView_)
-        contentView_->setFrame(Rect({0, 0}, contentRectForFrameRect(frame_).size));
+    if (const auto view = contentView())
+        view->setFrame(Rect({0, 0}, contentRectForFrameRect(frame()).size));
 }
 
 void Window::makeKeyAndOrderFront(const Sender&) {
@@ -111,17 +82,17 @@ void Window::makeKeyAndOrderFront(const Sender&) {
 }
 
 void Window::focusInitialFirstResponder() {
-    if (std::exchange(focusedInitially_, true) || firstResponder_.lock())
+    if (std::exchange(focusedInitially_, true) || firstResponderHeld_.lock())
         return;
     auto initial = initialFirstResponder();
     if (!initial || KeyViewLoop::isHiddenInTree(*initial))
-        initial = KeyViewLoop::firstKeyView(contentView_);
+        initial = KeyViewLoop::firstKeyView(contentView());
     if (initial)
         (void)makeFirstResponder(initial);
 }
 
 void Window::miniaturize(const Sender&) {
-    if (visible_ && !sheetParent())
+    if (isVisible() && !sheetParent())
         setMiniaturized(true);
 }
 
@@ -136,15 +107,8 @@ void Window::userSetMiniaturized(bool miniaturized) {
         deminiaturize(nullptr);
 }
 
-void Window::setMiniaturized(bool miniaturized) {
-    if (miniaturized == miniaturized_)
-        return;
-    miniaturized_ = miniaturized;
-    didChangeValueForKey(u"miniaturized");
-}
-
 void Window::orderOut(const Sender&) {
-    if (!visible_)
+    if (!isVisible())
         return;
     setVisible(false);
     Application::sharedApplication()->windowOrderedOut(*this);
@@ -168,83 +132,68 @@ void Window::performClose(const Sender&) {
     close();
 }
 
-void Window::setVisible(bool visible) {
-    if (visible == visible_)
-        return;
-    visible_ = visible;
-    didChangeValueForKey(u"visible");
-}
-
 void Window::setKey(bool key) {
-    if (key == key_)
+    if (!key_.change(key))
         return;
-    key_ = key;
-    didChangeValueForKey(u"keyWindow");
     if (const auto windowDelegate = delegate(); key && windowDelegate)
         windowDelegate->windowDidBecomeKey(*this);
 }
 
 bool Window::makeFirstResponder(const std::shared_ptr<Responder>& responder) {
-    const auto current = firstResponder_.lock();
+    const auto current = firstResponderHeld_.lock();
     const bool toWindow = !responder || responder.get() == this;
     if (toWindow ? !current : current == responder)
         return true;
     if (current && !current->resignFirstResponder())
         return false;
-    firstResponder_.reset();
+    firstResponderHeld_.reset();
     const bool becomes = toWindow || responder->becomeFirstResponder();
     if (becomes && !toWindow)
-        firstResponder_ = responder;
-    didChangeValueForKey(u"firstResponder");
+        firstResponderHeld_ = responder;
+    firstResponder_.changed();
     return becomes;
 }
 
 std::shared_ptr<Responder> Window::firstResponder() {
-    if (auto responder = firstResponder_.lock())
+    if (auto responder = firstResponderHeld_.lock())
         return responder;
     return self();
 }
 
-void Window::setExcludedFromWindowsMenu(bool excluded) {
-    excludedFromWindowsMenu_ = excluded;
-    didChangeValueForKey(u"excludedFromWindowsMenu");
-}
-
 void Window::setToolbar(const std::shared_ptr<Toolbar>& toolbar) {
-    if (toolbar == toolbar_)
+    const auto old = this->toolbar();
+    if (toolbar == old)
         return;
     toolbarVisibility_.cancel();
-    if (toolbar_) {
-        toolbar_->attachedWindow_.reset();
+    if (old) {
+        old->attachedWindow_.reset();
         if (toolbarShown_)
-            resizeKeepingTop(frame_.height() - toolbarHeight);
+            resizeKeepingTop(frame().height() - toolbarHeight);
         toolbarShown_ = false;
     }
-    toolbar_ = toolbar;
-    if (toolbar_) {
-        toolbar_->attachTo(self());
+    toolbar_.modify([&](auto& stored) {
+        stored = toolbar;
+        if (!toolbar)
+            return;
+        toolbar->attachTo(self());
         toolbarVisibility_ =
-            toolbar_->addObserver(u"visible", [this](const Value&) { toolbarVisibilityChanged(); });
+            toolbar->visibleProperty().observe([this] { toolbarVisibilityChanged(); });
         toolbarVisibilityChanged();
-    }
-    didChangeValueForKey(u"toolbar");
+    });
 }
 
 void Window::toolbarVisibilityChanged() {
-    const bool shown = toolbar_ && toolbar_->isVisible();
+    const auto toolbar = this->toolbar();
+    const bool shown = toolbar && toolbar->isVisible();
     if (shown == toolbarShown_)
         return;
     toolbarShown_ = shown;
-    resizeKeepingTop(frame_.height() + (shown ? toolbarHeight : -toolbarHeight));
+    resizeKeepingTop(frame().height() + (shown ? toolbarHeight : -toolbarHeight));
 }
 
 void Window::resizeKeepingTop(double newHeight) {
-    setFrame(Rect(frame_.minX(), frame_.maxY() - newHeight, frame_.width(), newHeight), true);
-}
-
-void Window::setShowsToolbarButton(bool shows) {
-    showsToolbarButton_ = shows;
-    didChangeValueForKey(u"showsToolbarButton");
+    const Rect old = frame();
+    setFrame(Rect(old.minX(), old.maxY() - newHeight, old.width(), newHeight), true);
 }
 
 void Window::beginSheet(const std::shared_ptr<Window>& sheet, SheetHandler handler) {
@@ -264,8 +213,8 @@ void Window::attach(SheetQueue::Entry entry) {
     const auto sheet = entry.sheet;
     sheets_.attach(std::move(entry));
     sheet->setVisible(true);
-    didChangeValueForKey(u"attachedSheet");
-    if (key_)
+    attachedSheet_.changed();
+    if (isKeyWindow())
         Application::sharedApplication()->makeKeyWindow(sheet);
 }
 
@@ -278,7 +227,7 @@ void Window::endSheet(const std::shared_ptr<Window>& sheet, ModalResponse return
         return;
     const auto keepAlive = self();
     if (auto entry = sheets_.detach(*sheet)) {
-        didChangeValueForKey(u"attachedSheet");
+        attachedSheet_.changed();
         sheet->orderOut(nullptr);
         sheet->sheetHost_.reset();
         if (entry->handler)
@@ -308,11 +257,12 @@ void Window::userMove(const Point& origin) {
 }
 
 void Window::userResize(const Size& size) {
-    const double width =
-        std::clamp(size.width, minSize_.width, std::max(minSize_.width, maxSize_.width));
-    const double height =
-        std::clamp(size.height, minSize_.height, std::max(minSize_.height, maxSize_.height));
-    setFrame(Rect(frame_.minX(), frame_.maxY() - height, width, height), true);
+    const Size min = minSize();
+    const Size max = maxSize();
+    const double width = std::clamp(size.width, min.width, std::max(min.width, max.width));
+    const double height = std::clamp(size.height, min.height, std::max(min.height, max.height));
+    const Rect old = frame();
+    setFrame(Rect(old.minX(), old.maxY() - height, width, height), true);
 }
 
 } // namespace platform

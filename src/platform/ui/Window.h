@@ -1,11 +1,15 @@
 #pragma once
 
+#include "platform/base/ComputedProperty.h"
+#include "platform/base/Listeners.h"
 #include "platform/base/Observation.h"
-#include "platform/ui/Listeners.h"
+#include "platform/base/Property.h"
 #include "platform/ui/ModalResponse.h"
 #include "platform/ui/Rect.h"
 #include "platform/ui/Responder.h"
 #include "platform/ui/SheetQueue.h"
+#include "platform/ui/Toolbar.h"
+#include "platform/ui/View.h"
 
 #include <functional>
 #include <limits>
@@ -14,18 +18,14 @@
 namespace platform {
 
 class Text;
-class Toolbar;
-class View;
 class WindowDelegate;
 
 // A window of the screen. Its frame is in screen coordinates (origin at the lower left,
 // y up) and includes the title bar and the toolbar. Make windows with std::make_shared.
 //
-// Observable keys: "frame", "minSize", "maxSize", "title", "visible", "keyWindow",
-// "firstResponder", "attachedSheet", "toolbar", "showsToolbarButton",
-// "showsResizeIndicator", "excludedFromWindowsMenu", "documentEdited", "miniaturized"
-// (observers read the accessors). Answers the actions "performClose:",
-// "performMiniaturize:" and "makeKeyAndOrderFront:".
+// Each state below is observable through its property (frameProperty()...), under the
+// key of the same name ("keyWindow" for isKeyWindow); "title" is writable by key. Answers
+// the actions "performClose:", "performMiniaturize:" and "makeKeyAndOrderFront:".
 //
 // Next responder: none unless set; a document window sets its document (or window
 // controller) there, so that nil-targeted actions reach it after the window.
@@ -43,42 +43,55 @@ public:
     ~Window() override;
 
     // Frame and size
-    [[nodiscard]] Rect frame() const { return frame_; }
+    [[nodiscard]] Rect frame() const { return frame_.get(); }
+    [[nodiscard]] const Property<Rect>& frameProperty() const { return frame_; }
     // Minimum and maximum sizes bound the user's resizing only, as on the platform.
     void setFrame(const Rect& frame, bool display, bool animate);
     void setFrame(const Rect& frame, bool display) { setFrame(frame, display, false); }
     void setFrameOrigin(const Point& origin);
     // Whether the last change of frame asked to be animated (for the renderer).
     [[nodiscard]] bool frameChangeWasAnimated() const { return frameChangeAnimated_; }
-    [[nodiscard]] Size minSize() const { return minSize_; }
-    void setMinSize(const Size& size);
-    [[nodiscard]] Size maxSize() const { return maxSize_; }
-    void setMaxSize(const Size& size);
+    [[nodiscard]] Size minSize() const { return minSize_.get(); }
+    void setMinSize(const Size& size) { minSize_.set(size); }
+    [[nodiscard]] const Property<Size>& minSizeProperty() const { return minSize_; }
+    [[nodiscard]] Size maxSize() const { return maxSize_.get(); }
+    void setMaxSize(const Size& size) { maxSize_.set(size); }
+    [[nodiscard]] const Property<Size>& maxSizeProperty() const { return maxSize_; }
     // Centred horizontally on the main screen's visible frame and a little above its
     // middle: a quarter of the spare height above the window, three quarters below.
     void center();
     // The frame without the title bar and, while it is shown, the toolbar.
     [[nodiscard]] Rect contentRectForFrameRect(const Rect& frame) const;
-    [[nodiscard]] bool showsResizeIndicator() const { return showsResizeIndicator_; }
-    void setShowsResizeIndicator(bool shows);
+    [[nodiscard]] bool showsResizeIndicator() const { return showsResizeIndicator_.get(); }
+    void setShowsResizeIndicator(bool shows) { showsResizeIndicator_.set(shows); }
+    [[nodiscard]] const Property<bool>& showsResizeIndicatorProperty() const {
+        return showsResizeIndicator_;
+    }
 
-    [[nodiscard]] String title() const { return title_; }
-    void setTitle(const String& title);
+    [[nodiscard]] String title() const { return title_.get(); }
+    void setTitle(const String& title) { title_.set(title); }
+    [[nodiscard]] const Property<String>& titleProperty() const { return title_; }
     // Whether the window shows its document's unsaved changes.
-    [[nodiscard]] bool isDocumentEdited() const { return documentEdited_; }
-    void setDocumentEdited(bool edited);
+    [[nodiscard]] bool isDocumentEdited() const { return documentEdited_.get(); }
+    void setDocumentEdited(bool edited) { documentEdited_.change(edited); }
+    [[nodiscard]] const Property<bool>& documentEditedProperty() const { return documentEdited_; }
 
     // Fills the content rectangle.
-    [[nodiscard]] std::shared_ptr<View> contentView() const { return contentView_; }
+    [[nodiscard]] std::shared_ptr<View> contentView() const { return contentView_.get(); }
     void setContentView(const std::shared_ptr<View>& view);
+    [[nodiscard]] const Property<std::shared_ptr<View>>& contentViewProperty() const {
+        return contentView_;
+    }
 
     // Ordering and key status. The first time the window becomes key without a first
     // responder of its own, its initial first responder takes the keyboard focus, or else
     // the first view of its tree that takes it (a text or an editable field) and is shown.
     void makeKeyAndOrderFront(const Sender& sender);
     void orderOut(const Sender& sender);
-    [[nodiscard]] bool isVisible() const { return visible_; }
-    [[nodiscard]] bool isKeyWindow() const { return key_; }
+    [[nodiscard]] bool isVisible() const { return visible_.get(); }
+    [[nodiscard]] const Property<bool>& visibleProperty() const { return visible_; }
+    [[nodiscard]] bool isKeyWindow() const { return key_.get(); }
+    [[nodiscard]] const Property<bool>& keyWindowProperty() const { return key_; }
     // Closes without asking: tells the delegate, orders out and leaves the application's
     // windows.
     void close();
@@ -86,7 +99,8 @@ public:
     // delegate answers that the window should not close.
     void performClose(const Sender& sender);
     // Minimizing; making the window key and ordering it front brings it back.
-    [[nodiscard]] bool isMiniaturized() const { return miniaturized_; }
+    [[nodiscard]] bool isMiniaturized() const { return miniaturized_.get(); }
+    [[nodiscard]] const Property<bool>& miniaturizedProperty() const { return miniaturized_; }
     void miniaturize(const Sender& sender);
     void deminiaturize(const Sender& sender);
     void performMiniaturize(const Sender& sender) { miniaturize(sender); }
@@ -96,6 +110,10 @@ public:
     bool makeFirstResponder(const std::shared_ptr<Responder>& responder);
     // The window itself when no other responder is first.
     [[nodiscard]] std::shared_ptr<Responder> firstResponder();
+    [[nodiscard]] const ComputedProperty<std::shared_ptr<Responder>>&
+    firstResponderProperty() const {
+        return firstResponder_;
+    }
     // Held weakly.
     [[nodiscard]] std::shared_ptr<View> initialFirstResponder() const {
         return initialFirstResponder_.lock();
@@ -111,14 +129,23 @@ public:
     }
     void textDidChange(Text& text) { textChanges_.tell(text); }
 
-    [[nodiscard]] bool isExcludedFromWindowsMenu() const { return excludedFromWindowsMenu_; }
-    void setExcludedFromWindowsMenu(bool excluded);
+    [[nodiscard]] bool isExcludedFromWindowsMenu() const { return excludedFromWindowsMenu_.get(); }
+    void setExcludedFromWindowsMenu(bool excluded) { excludedFromWindowsMenu_.set(excluded); }
+    [[nodiscard]] const Property<bool>& excludedFromWindowsMenuProperty() const {
+        return excludedFromWindowsMenu_;
+    }
 
     // Taking a toolbar loads its items from its delegate.
-    [[nodiscard]] std::shared_ptr<Toolbar> toolbar() const { return toolbar_; }
+    [[nodiscard]] std::shared_ptr<Toolbar> toolbar() const { return toolbar_.get(); }
     void setToolbar(const std::shared_ptr<Toolbar>& toolbar);
-    [[nodiscard]] bool showsToolbarButton() const { return showsToolbarButton_; }
-    void setShowsToolbarButton(bool shows);
+    [[nodiscard]] const Property<std::shared_ptr<Toolbar>>& toolbarProperty() const {
+        return toolbar_;
+    }
+    [[nodiscard]] bool showsToolbarButton() const { return showsToolbarButton_.get(); }
+    void setShowsToolbarButton(bool shows) { showsToolbarButton_.set(shows); }
+    [[nodiscard]] const Property<bool>& showsToolbarButtonProperty() const {
+        return showsToolbarButton_;
+    }
 
     // Held weakly.
     [[nodiscard]] std::shared_ptr<WindowDelegate> delegate() const { return delegate_.lock(); }
@@ -134,6 +161,9 @@ public:
     void endSheet(const std::shared_ptr<Window>& sheet);
     void endSheet(const std::shared_ptr<Window>& sheet, ModalResponse returnCode);
     [[nodiscard]] std::shared_ptr<Window> attachedSheet() const { return sheets_.attached(); }
+    [[nodiscard]] const ComputedProperty<std::shared_ptr<Window>>& attachedSheetProperty() const {
+        return attachedSheet_;
+    }
     // The window this sheet is attached to; none for a sheet that waits or no sheet.
     [[nodiscard]] std::shared_ptr<Window> sheetParent() const;
 
@@ -149,7 +179,7 @@ private:
     friend class Application;
 
     [[nodiscard]] std::shared_ptr<Window> self();
-    void setVisible(bool visible);
+    void setVisible(bool visible) { visible_.change(visible); }
     void setKey(bool key);
     void attach(SheetQueue::Entry entry);
     void attachNextWaitingSheet();
@@ -157,30 +187,35 @@ private:
     void resizeKeepingTop(double newHeight);
     void layoutContentView();
     void focusInitialFirstResponder();
-    void setMiniaturized(bool miniaturized);
+    void setMiniaturized(bool miniaturized) { miniaturized_.change(miniaturized); }
 
-    Rect frame_;
+    Property<Rect> frame_;
     bool frameChangeAnimated_ = false;
-    Size minSize_;
-    Size maxSize_{std::numeric_limits<float>::max(), std::numeric_limits<float>::max()};
-    bool showsResizeIndicator_ = true;
-    String title_;
-    bool documentEdited_ = false;
-    bool miniaturized_ = false;
-    std::shared_ptr<View> contentView_;
-    bool visible_ = false;
-    bool key_ = false;
-    std::weak_ptr<Responder> firstResponder_;
+    Property<Size> minSize_{*this, u"minSize"};
+    Property<Size> maxSize_{
+        *this, u"maxSize", {std::numeric_limits<float>::max(), std::numeric_limits<float>::max()}};
+    Property<bool> showsResizeIndicator_{*this, u"showsResizeIndicator", true};
+    Property<String> title_{*this, u"title", {}, KeyAccess::ReadWrite};
+    Property<bool> documentEdited_{*this, u"documentEdited", false};
+    Property<bool> miniaturized_{*this, u"miniaturized", false};
+    Property<std::shared_ptr<View>> contentView_{*this, u"contentView"};
+    Property<bool> visible_{*this, u"visible", false};
+    Property<bool> key_{*this, u"keyWindow", false};
+    std::weak_ptr<Responder> firstResponderHeld_;
+    ComputedProperty<std::shared_ptr<Responder>> firstResponder_{*this, u"firstResponder",
+                                                                 &Window::firstResponder};
     std::weak_ptr<View> initialFirstResponder_;
     bool focusedInitially_ = false;
     Listeners<Text&> textChanges_;
-    bool excludedFromWindowsMenu_ = false;
-    std::shared_ptr<Toolbar> toolbar_;
+    Property<bool> excludedFromWindowsMenu_{*this, u"excludedFromWindowsMenu", false};
+    Property<std::shared_ptr<Toolbar>> toolbar_{*this, u"toolbar"};
     bool toolbarShown_ = false;
     Observation toolbarVisibility_;
-    bool showsToolbarButton_ = true;
+    Property<bool> showsToolbarButton_{*this, u"showsToolbarButton", true};
     std::weak_ptr<WindowDelegate> delegate_;
     SheetQueue sheets_;
+    ComputedProperty<std::shared_ptr<Window>> attachedSheet_{*this, u"attachedSheet",
+                                                             &Window::attachedSheet};
     std::weak_ptr<Window> sheetHost_; // the window a shown or waiting sheet belongs to
 };
 

@@ -5,6 +5,7 @@
 #include "platform/system/Workspace.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/ScriptedModalRunner.h"
 
 #include <gtest/gtest.h>
@@ -39,18 +40,14 @@ TEST(LWAppSupportUtilityRelease, DottedStringOfEveryForm) {
             << c.release;
 }
 
-// Each test installs an application whose modal alerts are scripted and a workspace that
-// records what it is asked to open.
+// Each test has an environment with an application whose modal alerts are scripted and a
+// workspace that records what it is asked to open.
 class LWAppSupportUtilityLinks : public testing::Test {
 protected:
     LWAppSupportUtilityLinks() {
-        platform::Application::setSharedApplication(app);
+        environment.application.set(app);
         app->setModalRunner(modal);
-        platform::Workspace::setSharedWorkspace(std::make_shared<platform::Workspace>(launcher));
-    }
-    ~LWAppSupportUtilityLinks() override {
-        platform::Workspace::setSharedWorkspace(nullptr);
-        platform::Application::setSharedApplication(nullptr);
+        environment.system().workspace.set(std::make_shared<platform::Workspace>(launcher));
     }
 
     std::vector<std::string> opened() const {
@@ -60,6 +57,7 @@ protected:
         return links;
     }
 
+    platform::Environment environment;
     std::shared_ptr<platform::Application> app = std::make_shared<platform::Application>();
     std::shared_ptr<platform::ScriptedModalRunner> modal =
         std::make_shared<platform::ScriptedModalRunner>(

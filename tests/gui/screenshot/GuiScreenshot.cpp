@@ -7,6 +7,7 @@
 #include "platform/ui/Alert.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuItem.h"
 #include "platform/ui/Panel.h"
@@ -196,6 +197,7 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::Environment environment;
     const std::string folder = argc > 1 ? argv[1] : ".";
     auto application = std::make_shared<Application>();
     auto toolbarDelegate = std::make_shared<DocumentToolbar>();

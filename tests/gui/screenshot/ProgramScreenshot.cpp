@@ -14,6 +14,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/DocumentController.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/SavePanel.h"
 #include "platform/ui/SecureTextField.h"
 #include "platform/ui/TextView.h"
@@ -168,6 +169,7 @@ void addSteps(Script& script, const String& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::Environment environment;
     const std::string folder = argc > 1 ? argv[1] : ".";
     QTemporaryDir files;
     const String path =

@@ -1,5 +1,6 @@
 #include "platform/base/UserDefaultsController.h"
 
+#include "platform/base/BaseEnvironment.h"
 #include "support/ScratchFolder.h"
 
 #include <cstdlib>
@@ -102,7 +103,8 @@ TEST_F(UserDefaultsControllerTest, ValuesOutliveTheirController) {
 }
 
 TEST(StandardUserDefaults, LiveInTheUsersConfigFolder) {
-    // One folder for the process: the standard store is made once, at its first use.
+    // The environment's standard store is made at its first use, in the folder as it is then.
+    platform::BaseEnvironment environment;
     const fs::path config =
         fs::temp_directory_path() / ("standard-defaults-" + std::to_string(::getpid()));
     const std::string configText = config.string();

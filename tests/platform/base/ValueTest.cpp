@@ -1,6 +1,8 @@
 #include "platform/base/Value.h"
 
+#include "platform/base/ComputedProperty.h"
 #include "platform/base/Object.h"
+#include "platform/base/Property.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -67,20 +69,12 @@ namespace {
 
 class Sample : public Object {
 public:
-    Sample() {
-        exposeKey(
-            u"isEncrypted", [this] { return Value(Number::boolean(encrypted_)); },
-            [this](const Value& value) { setIsEncrypted(value.boolValue()); });
-        exposeKey(u"readOnly", [] { return Value(u"fixed"); });
-    }
-    void setIsEncrypted(bool encrypted) {
-        encrypted_ = encrypted;
-        didChangeValueForKey(u"isEncrypted");
-    }
+    void setIsEncrypted(bool encrypted) { encrypted_.set(encrypted); }
     std::shared_ptr<Sample> child;
 
 private:
-    bool encrypted_ = false;
+    Property<bool> encrypted_{*this, u"isEncrypted", false, KeyAccess::ReadWrite};
+    ComputedProperty<String> readOnly_{*this, u"readOnly", [] { return String(u"fixed"); }};
 };
 
 } // namespace
@@ -109,9 +103,11 @@ TEST(KeyValueCoding, GetSetAndObserveByKey) {
 TEST(KeyValueCoding, KeyPathsWalkThroughObjects) {
     class Holder : public Object {
     public:
-        explicit Holder(std::shared_ptr<Object> inner) {
-            exposeKey(u"inner", [inner] { return Value(inner); });
-        }
+        explicit Holder(std::shared_ptr<Object> inner)
+            : inner_(*this, u"inner", [inner] { return inner; }) {}
+
+    private:
+        ComputedProperty<std::shared_ptr<Object>> inner_;
     };
     auto inner = std::make_shared<Sample>();
     Holder holder(inner);

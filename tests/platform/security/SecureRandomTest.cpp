@@ -3,6 +3,7 @@
 #include "platform/base/Data.h"
 #include "platform/security/CryptoStatus.h"
 #include "platform/security/SecureRandomOverride.h"
+#include "platform/security/SecurityEnvironment.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@ TEST(SecureRandom, FillsFromTheSystemSource) {
 }
 
 TEST(SecureRandom, OverrideReplacesTheSourceWhileItLives) {
+    platform::SecurityEnvironment environment;
     Data bytes(8, 0);
     {
         SecureRandomOverride failing(

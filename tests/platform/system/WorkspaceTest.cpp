@@ -1,6 +1,7 @@
 #include "platform/system/Workspace.h"
 
 #include "platform/system/RecordingLauncher.h"
+#include "platform/system/SystemEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -112,6 +113,7 @@ TEST(WorkspaceDesktop, TheDesktopServicesGetTheRequestsThatCanBeMade) {
 }
 
 TEST(SharedWorkspace, TestsCanReplaceItAndBringTheDefaultBack) {
+    platform::SystemEnvironment environment;
     const auto original = Workspace::sharedWorkspace();
     EXPECT_EQ(Workspace::sharedWorkspace(), original);
 

@@ -1,6 +1,7 @@
 #include "platform/text/SpellChecker.h"
 
 #include "platform/text/SpellingWords.h"
+#include "platform/text/TextEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -102,6 +103,7 @@ TEST(SpellChecker, WithoutADictionaryFindsNothingWrong) {
 }
 
 TEST(SpellChecker, SharesOneCheckerThatTestsMayReplace) {
+    platform::TextEnvironment environment;
     const auto own = std::make_shared<SpellChecker>(fixture("tiny"));
     SpellChecker::setSharedSpellChecker(own);
     EXPECT_EQ(SpellChecker::sharedSpellChecker(), own);

@@ -113,6 +113,7 @@ TEST_F(AlertTest, SheetWithoutWindowRunsModally) {
 }
 
 TEST(ScriptedModalRunner, FailsClearlyWithoutAnAnswer) {
+    Environment environment;
     auto application = std::make_shared<Application>();
     Application::setSharedApplication(application);
     std::vector<std::string> failures;

@@ -106,6 +106,7 @@ TEST_F(ApplicationTest, MainMenuHoldsTheApplicationMenu) {
 }
 
 TEST(SharedApplication, IsMadeOnFirstUseAndReplaceable) {
+    Environment environment;
     Application::setSharedApplication(nullptr);
     const auto made = Application::sharedApplication();
     EXPECT_EQ(Application::sharedApplication(), made);

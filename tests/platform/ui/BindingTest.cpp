@@ -20,15 +20,25 @@ class Model : public Object {
 public:
     explicit Model(std::initializer_list<String> keys) {
         for (const auto& key : keys)
-            exposeKey(
-                key, [this, key] { return values_[key]; },
-                [this, key](const Value& value) {
-                    values_[key] = value;
-                    ++writes;
-                    didChangeValueForKey(key);
-                });
+            values_[key] = Value();
+    }
+    Value valueForKey(const String& key) const override {
+        const auto found = values_.find(key);
+        return found == values_.end() ? Value() : found->second;
+    }
+    void setValueForKey(const Value& value, const String& key) override {
+        if (!hasOpenKey(key))
+            return;
+        values_[key] = value;
+        ++writes;
+        didChangeValueForKey(key);
     }
     int writes = 0;
+
+protected:
+    [[nodiscard]] bool hasOpenKey(const String& key) const override {
+        return values_.contains(key);
+    }
 
 private:
     std::map<String, Value> values_;

@@ -1,5 +1,6 @@
 #include "platform/ui/Bundle.h"
 
+#include "platform/ui/Environment.h"
 #include "support/ScratchFolder.h"
 
 #include <filesystem>
@@ -19,6 +20,7 @@ protected:
         std::ofstream(root_ / "secret.pdf") << "outside";
     }
 
+    platform::Environment environment_;
     testsupport::ScratchFolder scratch_;
     const fs::path& root_ = scratch_.path();
 };

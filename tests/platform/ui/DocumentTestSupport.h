@@ -7,6 +7,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/DocumentController.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/InterfaceRegistry.h"
 #include "platform/ui/ScriptedPanelRunner.h"
 #include "platform/ui/TextField.h"
@@ -44,18 +45,12 @@ inline platform::URL fileURL(const fs::path& path) {
 // reader has shown its own alert.
 class TextDocument : public platform::Document {
 public:
-    TextDocument() {
-        exposeKey(
-            u"text", [this] { return platform::Value(text_); },
-            [this](const platform::Value& value) { setText(value.stringValue().value_or(u"")); });
-        exposeOutlet(u"textField", textField);
-    }
+    TextDocument() { exposeOutlet(u"textField", textField); }
 
-    [[nodiscard]] String text() const { return text_; }
+    [[nodiscard]] String text() const { return text_.get(); }
     // An edit by the user.
     void setText(const String& text) {
-        text_ = text;
-        didChangeValueForKey(u"text");
+        text_.set(text);
         updateChangeCount(platform::ChangeDone);
     }
 
@@ -70,8 +65,7 @@ public:
             setErrorAlreadyReported();
             return false;
         }
-        text_ = platform::fromUtf8(bytes).value_or(u"");
-        didChangeValueForKey(u"text");
+        text_.set(platform::fromUtf8(bytes).value_or(u""));
         ++reads;
         return true;
     }
@@ -81,7 +75,7 @@ public:
             error = u"The writer refused.";
             return std::nullopt;
         }
-        return platform::dataFromBytes(platform::toUtf8(text_).value());
+        return platform::dataFromBytes(platform::toUtf8(text()).value());
     }
 
     String windowNibName() const override { return u"TextDocument"; }
@@ -97,20 +91,21 @@ public:
     bool refuseToWrite = false;
 
 private:
-    String text_;
+    platform::Property<String> text_{*this, u"text", {}, &TextDocument::setText};
 };
 
-// A fresh application, document controller and interface registry per test, on a manual
-// run loop, whose modal alerts and panels fail the test unless an answer is scripted. The
+// A fresh environment with its application, document controller and interface registry per
+// test, on a manual run loop, whose modal alerts and panels fail the test unless an answer
+// is scripted. What cannot be connected, or observed by key, goes to `messages`. The
 // controller opens TextDocuments of the type "sealscribe"; their interface is a window
 // with a text field bound to the document's text.
 class DocumentTest : public testing::Test {
 protected:
     DocumentTest() {
-        platform::Application::setSharedApplication(app);
+        environment.application.set(app);
         app->setModalRunner(modal);
-        platform::InterfaceRegistry::setSharedRegistry(registry);
-        platform::DocumentController::setSharedDocumentController(controller);
+        environment.interfaceRegistry.set(registry);
+        environment.documentController.set(controller);
         controller->registerDocumentClass<TextDocument>(u"sealscribe", {u"sealscribe"});
         controller->connectToApplication(app);
         registry->registerInterface(u"TextDocument", [](platform::LoadedInterface& interface) {
@@ -129,9 +124,6 @@ protected:
         const auto documents = controller->documents();
         for (const auto& document : documents)
             document->close();
-        platform::DocumentController::setSharedDocumentController(nullptr);
-        platform::InterfaceRegistry::setSharedRegistry(nullptr);
-        platform::Application::setSharedApplication(nullptr);
     }
 
     std::shared_ptr<TextDocument> newDocument() {
@@ -161,6 +153,9 @@ protected:
     platform::ManualRunLoop loop;
     platform::ScopedMainRunLoop installed{loop};
     ScratchFolder folder;
+    std::vector<String> messages;
+    // Before what it holds, so that it ends what the test left in it.
+    platform::Environment environment{folder / "Sealscribe"};
     std::shared_ptr<platform::Application> app = std::make_shared<platform::Application>();
     std::shared_ptr<platform::ScriptedPanelRunner> modal =
         std::make_shared<platform::ScriptedPanelRunner>(
@@ -170,7 +165,6 @@ protected:
             [this](const String& message) { messages.push_back(message); });
     std::shared_ptr<platform::DocumentController> controller =
         std::make_shared<platform::DocumentController>();
-    std::vector<String> messages;
 };
 
 } // namespace documenttest

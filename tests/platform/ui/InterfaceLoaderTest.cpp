@@ -1,6 +1,9 @@
 #include "platform/ui/InterfaceLoader.h"
 
 #include "DocumentTestSupport.h"
+#include "platform/base/UserDefaults.h"
+#include "platform/base/UserDefaultsController.h"
+#include "platform/ui/Binding.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/LoadedInterface.h"
 #include "platform/ui/Menu.h"
@@ -21,12 +24,6 @@ public:
         exposeOutlet(u"mySheet", mySheet);
         exposeOutlet(u"okButton", okButton);
         exposeOutlet(u"weakMenu", weakMenu);
-        exposeKey(
-            u"name", [this] { return Value(name); },
-            [this](const Value& value) {
-                name = value.stringValue().value_or(u"");
-                didChangeValueForKey(u"name");
-            });
         exposeAction(u"confirm:", [this](const Sender& sender) { senders.push_back(sender); });
     }
 
@@ -36,6 +33,13 @@ public:
     std::weak_ptr<Menu> weakMenu;
     String name = u"first";
     std::vector<Sender> senders;
+
+private:
+    platform::ComputedProperty<String> nameByKey_{*this, u"name", [this] { return name; },
+                                                  [this](const String& value) {
+                                                      name = value;
+                                                      nameByKey_.changed();
+                                                  }};
 };
 
 // A helper object of the interface with an outlet back to the owner.
@@ -141,6 +145,45 @@ TEST_F(InterfaceLoaderTest, ReportsWhatItCannotConnect) {
                   u"object is not of the outlet's type",
                   u"interface \u201cBroken\u201d: binding \u201cvalue\u201d to \u201cname\u201d "
                   u"not made"}));
+}
+
+// A misspelled key would otherwise leave a view that never follows its model.
+TEST_F(InterfaceLoaderTest, ReportsAKeyThatTheObjectLacksWhenBoundOrObserved) {
+    registry->registerInterface(u"Misspelled", [](LoadedInterface& interface) {
+        auto window = interface.addTopLevelObject(std::make_shared<Window>());
+        auto field = std::make_shared<TextField>();
+        window->setContentView(field);
+        interface.bind(field, u"value", interface.owner(), u"nmae");
+    });
+    const auto interface = InterfaceLoader::loadNibNamed(u"Misspelled", owner);
+    ASSERT_TRUE(interface);
+    EXPECT_EQ(interface->numberOfBindings(), 0u);
+    EXPECT_EQ(
+        messages,
+        (std::vector<String>{
+            u"binding to \u201cnmae\u201d not made: the object has no key \u201cnmae\u201d",
+            u"interface \u201cMisspelled\u201d: binding \u201cvalue\u201d to \u201cnmae\u201d "
+            u"not made"}));
+
+    messages.clear();
+    const auto window = std::make_shared<Window>();
+    const auto observation = window->addObserver(u"fram", [](const Value&) {});
+    EXPECT_FALSE(observation.isActive());
+    auto settings = std::make_shared<UserDefaultsController>(
+        std::make_shared<UserDefaults>(folder / "settings"));
+    const auto pending = settings->addPendingEdit(
+        u"valeus", [] {}, [] {});
+    EXPECT_EQ(messages,
+              (std::vector<String>{
+                  u"the key \u201cfram\u201d was observed, but the object has no such key",
+                  u"the key \u201cvaleus\u201d was edited, but the object has no such key"}));
+
+    // The settings take any key, as the store does.
+    messages.clear();
+    const auto field = std::make_shared<TextField>();
+    const auto setting = Binding::bind(field, u"value", settings, u"values.AnyKeyAtAll");
+    EXPECT_TRUE(setting);
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(InterfaceLoaderTest, RefusesAnUnknownName) {

@@ -1,5 +1,7 @@
 #include "platform/ui/Pasteboard.h"
 
+#include "platform/ui/Environment.h"
+
 #include <gtest/gtest.h>
 
 using platform::Data;
@@ -55,6 +57,7 @@ TEST(Pasteboard, WritingAgainReplacesAndClearingEmpties) {
 }
 
 TEST(Pasteboard, GeneralPasteboardIsShared) {
+    platform::Environment environment;
     EXPECT_EQ(Pasteboard::generalPasteboard(), Pasteboard::generalPasteboard());
     EXPECT_NE(Pasteboard::generalPasteboard(), nullptr);
 }

@@ -1,5 +1,6 @@
 #include "platform/ui/PrintOperation.h"
 
+#include "platform/ui/Environment.h"
 #include "platform/ui/View.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@ protected:
     }
     void TearDown() override { PrintOperation::setPresenter({}); }
 
+    platform::Environment environment_;
     std::vector<std::shared_ptr<PrintOperation>> shown_;
 };
 
@@ -48,6 +50,7 @@ TEST_F(PrintPanel, CancelIsObservable) {
 }
 
 TEST(PrintWithoutPanel, IsCancelled) {
+    platform::Environment environment;
     bool printed = true;
     PrintOperation::printOperationWithView(std::make_shared<View>())
         ->runOperation([&](bool answer) { printed = answer; });

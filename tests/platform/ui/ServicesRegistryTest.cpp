@@ -1,5 +1,6 @@
 #include "platform/ui/ServicesRegistry.h"
 
+#include "platform/ui/Environment.h"
 #include "platform/ui/Pasteboard.h"
 #include "platform/ui/ServicesProvider.h"
 
@@ -90,6 +91,7 @@ TEST(ServicesRegistry, ProviderThatHasGoneNoLongerAnswers) {
 }
 
 TEST(ServicesRegistry, SharedRegistryTakesTheApplicationsProvider) {
+    platform::Environment environment;
     class Shared : public ServicesProvider {
     public:
         Shared() {

@@ -1,5 +1,7 @@
 #include "platform/ui/SharedFontManager.h"
 
+#include "platform/ui/Environment.h"
+
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -39,6 +41,7 @@ TEST(SharedFontManager, EnabledIsObservable) {
 }
 
 TEST(SharedFontManager, TestsCanReplaceTheSharedOne) {
+    platform::Environment environment;
     const auto own = std::make_shared<SharedFontManager>();
     SharedFontManager::setSharedFontManager(own);
     EXPECT_EQ(SharedFontManager::sharedFontManager(), own);

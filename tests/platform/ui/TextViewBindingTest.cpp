@@ -34,42 +34,24 @@ String textOf(const Value& body) {
 // A document's keys as the program holds them: a body whose getter reads its member.
 class Owner : public Object {
 public:
-    Owner() {
-        exposeKey(
-            u"myTextViewData", [this] { return Value(body_); },
-            [this](const Value& value) { setMyTextViewData(value.dataValue()); });
-        exposeKey(
-            u"myIsEditable", [this] { return editable_; },
-            [this](const Value& value) {
-                editable_ = value;
-                didChangeValueForKey(u"myIsEditable");
-            });
-        exposeKey(
-            u"myPublicTextData", [this] { return Value(note_); },
-            [this](const Value& value) {
-                note_ = value.stringValue().value_or(u"");
-                ++noteWrites;
-                didChangeValueForKey(u"myPublicTextData");
-            });
-    }
-
-    [[nodiscard]] std::optional<Data> myTextViewData() const {
-        commitPendingEdits(u"myTextViewData");
-        return body_;
-    }
+    [[nodiscard]] std::optional<Data> myTextViewData() const { return body_.get(); }
     void setMyTextViewData(std::optional<Data> body) {
-        body_ = std::move(body);
         ++writes;
-        didChangeValueForKey(u"myTextViewData");
+        body_.set(std::move(body));
+    }
+    void setNote(String note) {
+        ++noteWrites;
+        note_.set(std::move(note));
     }
 
     int writes = 0;
     int noteWrites = 0;
 
 private:
-    std::optional<Data> body_;
-    Value editable_;
-    String note_;
+    Property<std::optional<Data>> body_{*this, u"myTextViewData", std::nullopt,
+                                        &Owner::setMyTextViewData};
+    Property<Value> editable_{*this, u"myIsEditable", {}, KeyAccess::ReadWrite};
+    Property<String> note_{*this, u"myPublicTextData", {}, &Owner::setNote};
 };
 
 using CountingDelegate = uitest::CountingTextDelegate;

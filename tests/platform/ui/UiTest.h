@@ -3,6 +3,7 @@
 #include "platform/base/ManualRunLoop.h"
 #include "platform/base/ScopedMainRunLoop.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Environment.h"
 #include "platform/ui/ScriptedModalRunner.h"
 #include "platform/ui/Window.h"
 
@@ -14,15 +15,14 @@ namespace uitest {
 
 using platform::String;
 
-// A fresh application per test, on a manual run loop, whose modal alerts fail the test
-// unless an answer is scripted.
+// A fresh environment and application per test, on a manual run loop, whose modal alerts
+// fail the test unless an answer is scripted.
 class UiTest : public testing::Test {
 protected:
     UiTest() {
-        platform::Application::setSharedApplication(app);
+        environment.application.set(app);
         app->setModalRunner(modal);
     }
-    ~UiTest() override { platform::Application::setSharedApplication(nullptr); }
 
     std::shared_ptr<platform::Window> shownWindow(const platform::Rect& frame = {100, 100, 400,
                                                                                  300}) {
@@ -33,6 +33,8 @@ protected:
 
     platform::ManualRunLoop loop;
     platform::ScopedMainRunLoop installed{loop};
+    // Before what it holds, so that it ends what the test left in it.
+    platform::Environment environment;
     std::shared_ptr<platform::Application> app = std::make_shared<platform::Application>();
     std::shared_ptr<platform::ScriptedModalRunner> modal =
         std::make_shared<platform::ScriptedModalRunner>(

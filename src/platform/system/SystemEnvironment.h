@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/base/EnvironmentPart.h"
+#include "platform/base/SharedSlot.h"
+
+namespace platform {
+
+class Workspace;
+
+// The shared objects of platform/system: the workspace (see Workspace::sharedWorkspace). It
+// is part of the Environment of platform/ui; the tests of this layer build one of their own.
+class SystemEnvironment : public EnvironmentPart<SystemEnvironment> {
+public:
+    SystemEnvironment() = default;
+
+    SharedSlot<Workspace> workspace;
+
+private:
+    friend class EnvironmentPart<SystemEnvironment>;
+    explicit SystemEnvironment(Fallback fallback) : EnvironmentPart(fallback) {}
+};
+
+} // namespace platform

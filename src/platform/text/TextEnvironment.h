@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/base/EnvironmentPart.h"
+#include "platform/base/SharedSlot.h"
+
+namespace platform {
+
+class SpellChecker;
+
+// The shared objects of platform/text: the spell checker (see
+// SpellChecker::sharedSpellChecker). It is part of the Environment of platform/ui; the
+// tests of this layer build one of their own.
+class TextEnvironment : public EnvironmentPart<TextEnvironment> {
+public:
+    TextEnvironment() = default;
+
+    SharedSlot<SpellChecker> spellChecker;
+
+private:
+    friend class EnvironmentPart<TextEnvironment>;
+    explicit TextEnvironment(Fallback fallback) : EnvironmentPart(fallback) {}
+};
+
+} // namespace platform
