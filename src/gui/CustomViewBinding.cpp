@@ -5,7 +5,7 @@
 
 namespace gui {
 
-CustomViewBinding::CustomViewBinding(std::shared_ptr<platform::CustomView> view,
+CustomViewBinding::CustomViewBinding(const std::shared_ptr<platform::CustomView>& view,
                                      CustomViewWidget* widget)
     : ViewBinding(view, widget) {
     observe(view->needsDisplayProperty(), [widget] { widget->update(); });

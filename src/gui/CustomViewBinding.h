@@ -13,7 +13,7 @@ class CustomViewWidget;
 // Repaints a custom view's widget when the view asks to be drawn again or changes size.
 class CustomViewBinding : public ViewBinding {
 public:
-    CustomViewBinding(std::shared_ptr<platform::CustomView> view, CustomViewWidget* widget);
+    CustomViewBinding(const std::shared_ptr<platform::CustomView>& view, CustomViewWidget* widget);
 };
 
 } // namespace gui

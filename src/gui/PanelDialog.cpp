@@ -14,7 +14,7 @@ QString nameFilter(const platform::SavePanel& panel) {
     QStringList patterns;
     for (const auto& type : panel.allowedFileTypes())
         patterns << QStringLiteral("*.") + toQString(type);
-    const QString joined = patterns.join(u' ');
+    QString joined = patterns.join(u' ');
     if (panel.fileTypeDescription().empty())
         return joined;
     return toQString(panel.fileTypeDescription()) + QStringLiteral(" (") + joined + u')';

@@ -42,6 +42,7 @@ DocumentToolbarDelegate::toolbar(platform::Toolbar&, const String& itemIdentifie
 
 std::vector<String> DocumentToolbarDelegate::toolbarDefaultItemIdentifiers(platform::Toolbar&) {
     std::vector<String> identifiers;
+    identifiers.reserve(std::size(items));
     for (const auto& description : items)
         identifiers.emplace_back(description.identifier);
     return identifiers;

@@ -77,10 +77,10 @@ std::shared_ptr<platform::Button> button(LoadedInterface& interface, const Strin
     return made;
 }
 
-std::shared_ptr<platform::Panel> sheet(LoadedInterface& interface, const String& outlet,
-                                       const String& title,
-                                       const std::vector<std::pair<String, String>>& fields,
-                                       std::vector<std::shared_ptr<platform::Button>> buttons) {
+std::shared_ptr<platform::Panel>
+sheet(LoadedInterface& interface, const String& outlet, const String& title,
+      const std::vector<std::pair<String, String>>& fields,
+      const std::vector<std::shared_ptr<platform::Button>>& buttons) {
     // The message may take two lines.
     const double messageHeight = 2 * rowHeight;
     const double height =

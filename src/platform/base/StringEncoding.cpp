@@ -69,7 +69,8 @@ iconv_t conversion(StringEncoding encoding, Direction direction) {
         const char* name = iconvName(encoding);
         const iconv_t opened = direction == Direction::Encode ? iconv_open(name, utf16Name)
                                                               : iconv_open(utf16Name, name);
-        if (opened != reinterpret_cast<iconv_t>(-1))
+        // iconv_open's failure value, as iconv(3) defines it.
+        if (opened != reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
             handle.reset(opened);
     }
     return static_cast<iconv_t>(handle.get());

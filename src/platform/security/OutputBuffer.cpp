@@ -15,7 +15,10 @@ void adviseHugePages(void* start, std::size_t length) {
     const std::uintptr_t begin = (first + hugePage - 1) & ~(hugePage - 1);
     const std::uintptr_t end = (first + length) & ~(hugePage - 1);
     if (end > begin)
-        static_cast<void>(madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE));
+        // madvise takes page-aligned addresses, computed as integers.
+        static_cast<void>(
+            madvise(reinterpret_cast<void*>(begin), // NOLINT(performance-no-int-to-ptr)
+                    end - begin, MADV_HUGEPAGE));
 }
 
 } // namespace

@@ -80,7 +80,8 @@ void AttributedString::replaceCharacters(Range range, std::u16string_view text) 
 
 void AttributedString::replaceCharacters(Range range, const AttributedString& text) {
     if (&text == this) {
-        const AttributedString copy = text;
+        // A copy: the replacement changes the very string it would read.
+        const AttributedString copy = text; // NOLINT(performance-unnecessary-copy-initialization)
         replaceCharacters(range, copy);
         return;
     }

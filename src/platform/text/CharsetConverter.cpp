@@ -6,7 +6,8 @@
 namespace platform {
 namespace {
 
-const auto noDescriptor = reinterpret_cast<iconv_t>(-1);
+// iconv_open's failure value, as iconv(3) defines it.
+const auto noDescriptor = reinterpret_cast<iconv_t>(-1); // NOLINT(performance-no-int-to-ptr)
 
 std::optional<std::string> convert(iconv_t descriptor, std::string_view bytes) {
     // Back to the initial shift state, whatever an earlier failure left.

@@ -22,7 +22,7 @@ String RTFDAttachmentNamer::nameFor(const std::shared_ptr<const TextAttachment>&
     const auto found = named_.find(attachment.get());
     if (found != named_.end())
         return found->second;
-    const String name = unusedName(validName(attachment->fileName()), attachment->contents());
+    String name = unusedName(validName(attachment->fileName()), attachment->contents());
     files_.emplace(name, attachment->contents());
     named_.emplace(attachment.get(), name);
     return name;

@@ -63,7 +63,7 @@ std::optional<SpellDictionary> ofLanguage(const std::string& language,
 
 // "de_DE.UTF-8@euro" → "de_DE"; the C locale names no language.
 std::string languageAndRegion(std::string_view locale) {
-    const std::string name(locale.substr(0, locale.find_first_of(".@")));
+    std::string name(locale.substr(0, locale.find_first_of(".@")));
     if (name == "C" || name == "POSIX" || !isPlainName(name))
         return {};
     return name;

@@ -59,11 +59,11 @@ BindableValue keyShownOnly(const std::shared_ptr<View>& view, const String& key)
 // `changes` is the view's member function that gives the property the value follows.
 template <typename V, typename Changes>
 BindableValue edited(const std::shared_ptr<V>& view, Changes changes, Getter<V> get, Setter<V> set,
-                     EditFilter filter = {}) {
+                     const EditFilter& filter = {}) {
     const auto showing = std::make_shared<Showing>();
     auto value = shownOnly(view, std::move(get), std::move(set), showing);
     const std::weak_ptr<V> weak = view;
-    value.observeEdits = [weak, changes, showing, filter](BindableValue::Edited onEdit) {
+    value.observeEdits = [weak, changes, showing, filter](const BindableValue::Edited& onEdit) {
         const auto locked = weak.lock();
         if (!locked)
             return Observation();

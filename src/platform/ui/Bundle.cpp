@@ -31,8 +31,8 @@ void Bundle::setMainBundle(std::shared_ptr<Bundle> bundle) {
 
 fs::path Bundle::resourceFolderForExecutable(const fs::path& executable) {
     const fs::path folder = executable.parent_path();
-    const fs::path buildTree = folder / "resources";
-    const fs::path installed = folder.parent_path() / "share" / "sealscribe";
+    fs::path buildTree = folder / "resources";
+    fs::path installed = folder.parent_path() / "share" / "sealscribe";
     std::error_code error;
     if (!fs::is_directory(buildTree, error) && fs::is_directory(installed, error))
         return installed;

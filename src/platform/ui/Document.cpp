@@ -254,7 +254,7 @@ void Document::runSaveAsPanel(std::function<void(bool didSave)> completion) {
 }
 
 void Document::saveToURL(const platform::URL& url, const String& typeName,
-                         SaveOperationType operation, SaveCompletion completion) {
+                         SaveOperationType operation, const SaveCompletion& completion) {
     const auto keepAlive = self();
     errorAlreadyReported_ = false;
     const auto written = writeToURL(*this, url, typeName);
@@ -322,7 +322,7 @@ void Document::canCloseDocumentWithDelegate(ShouldCloseHandler handler) {
         return;
     }
     const auto document = self();
-    const auto tell = [document, handler](bool shouldClose) {
+    const auto tell = [document, handler = std::move(handler)](bool shouldClose) {
         if (handler)
             handler(*document, shouldClose);
     };

@@ -135,7 +135,7 @@ public:
     // writer's warning, if any, is shown. On failure the old file is as it was, the error
     // is shown and the document stays edited.
     void saveToURL(const platform::URL& url, const String& typeName, SaveOperationType operation,
-                   SaveCompletion completion = {});
+                   const SaveCompletion& completion = {});
     // Reads the file again; on success the document is unchanged.
     [[nodiscard]] bool revertToContentsOfURL(const platform::URL& url, const String& typeName,
                                              std::optional<String>& error);

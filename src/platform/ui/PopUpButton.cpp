@@ -59,7 +59,7 @@ void PopUpButton::selectItem(const std::shared_ptr<MenuItem>& item) {
     changeSelection(item && item->menu() == menu() ? item : nullptr);
 }
 
-void PopUpButton::changeSelection(std::shared_ptr<MenuItem> item) {
+void PopUpButton::changeSelection(const std::shared_ptr<MenuItem>& item) {
     if (const auto previous = selectedItem())
         previous->setState(ControlStateOff);
     selected_ = item;

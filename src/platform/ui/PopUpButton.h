@@ -47,7 +47,7 @@ public:
     void userSelectItemAtIndex(std::int64_t index);
 
 private:
-    void changeSelection(std::shared_ptr<MenuItem> item);
+    void changeSelection(const std::shared_ptr<MenuItem>& item);
     void selectItemWithTitleOrNone(const std::optional<String>& title);
 
     Property<std::shared_ptr<Menu>> menu_{*this, u"menu"};
