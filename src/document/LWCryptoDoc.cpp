@@ -83,11 +83,27 @@ bool LWCryptoDoc::isDecrypted() const {
 
 // The review at termination counts a document that closes itself as closed.
 void LWCryptoDoc::canCloseDocumentWithDelegate(ShouldCloseHandler handler) {
-    if (!isDecrypted()) {
-        close();
+    const bool holdsEdits = relocked_ && isDocumentEdited();
+    if (isDecrypted() || (holdsEdits && relockedSaveFailed_)) {
+        Document::canCloseDocumentWithDelegate(std::move(handler));
         return;
     }
-    Document::canCloseDocumentWithDelegate(std::move(handler));
+    if (holdsEdits && !saveRelockedEdits()) {
+        Document::canCloseDocumentWithDelegate(std::move(handler));
+        return;
+    }
+    close();
+}
+
+bool LWCryptoDoc::saveRelockedEdits() {
+    const auto url = fileURL();
+    if (!url)
+        return false;
+    bool saved = false;
+    saveToURL(*url, fileType(), platform::SaveOperationType::Save,
+              [&saved](const platform::Result<>& result) { saved = result.has_value(); });
+    relockedSaveFailed_ = !saved;
+    return saved;
 }
 
 std::optional<bool>
@@ -145,6 +161,8 @@ void LWCryptoDoc::submitPasswordToDecrypt(const Sender& sender) {
         showDecryptProgress(false);
         PasswordAlert::wrongPassword()->beginSheetModalForWindow(windowForSheet(), {});
     } else {
+        relocked_ = false;
+        relockedSaveFailed_ = false;
         decryptDone();
         showDecryptProgress(false);
         setPlainPasswordInserted(u"");

@@ -35,7 +35,9 @@ public:
 
     LWCryptoDoc();
 
-    // A locked document closes at once, without asking whether to save.
+    // A locked document closes at once, without asking whether to save; one locked with
+    // edits since its last save is first saved in place in its locked form, and asks as
+    // an unlocked one does once such a save has failed.
     void canCloseDocumentWithDelegate(ShouldCloseHandler handler) override;
     // Saving, Save As, the password command, revert, page layout and printing need an
     // unlocked document.
@@ -126,6 +128,12 @@ public:
     }
 
 protected:
+    // The document was unlocked and is locked again: it holds its last edits encrypted.
+    void didRelock() { relocked_ = true; }
+    // Saves a relocked, edited document to its own file; false when that failed (the
+    // error is shown, and closing will ask whether to save).
+    bool saveRelockedEdits();
+
     [[nodiscard]] std::shared_ptr<LWCryptoDoc> selfDocument();
     // Runs the block on the main queue, after the current event, with the document kept
     // alive until then.
@@ -169,4 +177,6 @@ private:
             return value.string() != nullptr;
         }};
     const void* insertContextInfo_ = nullptr;
+    bool relocked_ = false;
+    bool relockedSaveFailed_ = false;
 };

@@ -64,6 +64,7 @@ MyDocument::MyDocument()
       myCrDate_(*this, u"myCrDate", platform::Date::now(), byKey),
       myCrMAC_(*this, u"myCrMAC", LWMACAddress::MACAddressData(), byKey) {
     exposeOutlets();
+    exposeCommands();
     setValueForKey(Value(Number::boolean(true)), u"myIsEditable");
 }
 
@@ -190,6 +191,16 @@ bool MyDocument::encryptData() {
     return encrypted && myTextViewDataEncrypted() && myCrDateEncrypted() && myCrMACEncrypted();
 }
 
+// A fresh salt, IV and check, so that no two encryptions of a body share a key and IV.
+bool MyDocument::encryptUnderFreshKey() {
+    bool encrypted = makeCipherObjectIfNeeded();
+    myCommonCrypto_->recalcIV_Salt_AESKey();
+    encrypted = encryptData() && encrypted;
+    setMySalt(myCommonCrypto_->salt());
+    setMyIV(myCommonCrypto_->IV());
+    return makeCheck() && encrypted;
+}
+
 // A locked document that was never unlocked holds no key for what it read: it is written
 // back exactly as read, in its own version. Every other write fails rather than store a
 // file that its password would not open (no password yet, or a failed encryption).
@@ -200,14 +211,7 @@ std::optional<Data> MyDocument::dataOfType(const String&, std::optional<String>&
         error = noPassword;
         return std::nullopt;
     }
-    bool encrypted = makeCipherObjectIfNeeded();
-    if (isDecrypted()) {
-        myCommonCrypto_->recalcIV_Salt_AESKey();
-        encrypted = encryptData() && encrypted;
-        setMySalt(myCommonCrypto_->salt());
-        setMyIV(myCommonCrypto_->IV());
-        encrypted = makeCheck() && encrypted;
-    }
+    const bool encrypted = isDecrypted() ? encryptUnderFreshKey() : makeCipherObjectIfNeeded();
     if (!encrypted) {
         error = notEncrypted;
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "crypto/LWCommonCrypto.h"
 #include "crypto/LWCrypto.h"
+#include "document/BodyFileKind.h"
 #include "document/DocumentFileFormat.h"
 #include "document/LWCryptoDoc.h"
 #include "platform/base/Data.h"
@@ -15,6 +16,7 @@
 
 namespace platform {
 class DocumentController;
+class MenuItem;
 class ScrollView;
 class SecureTextField;
 class TextView;
@@ -62,6 +64,50 @@ public:
     // false when an encryption failed (its field is then none).
     [[nodiscard]] bool encryptData();
     [[nodiscard]] static platform::String generateRandom256AsciiString();
+
+    // Locking. A document can be locked when it is unlocked, has a password and has a
+    // file. lockDocument: asks first; the lock itself runs on the main queue after the
+    // question, and ends every sheet, panel and print dialog of the window.
+    [[nodiscard]] bool isLockable() const;
+    void lockDocument(const Sender& sender);
+    void doLockDocument();
+    // Without asking; a document locked with unsaved edits is then saved in place.
+    void lockAutomatically();
+
+    // Validation: the document's own commands by the lock and the editable flag, for menu
+    // items and toolbar items alike; menu items also show the flag in the read-only
+    // commands' title and check marks.
+    [[nodiscard]] std::optional<bool> validateMenuItem(platform::MenuItem& item) override;
+    [[nodiscard]] std::optional<bool>
+    validateUserInterfaceItem(const platform::UserInterfaceItem& item) override;
+
+    void printDocument(const Sender& sender) override;
+    // Hands the body's pending edit over first; the focus stays where it is.
+    void saveDocument(const Sender& sender) override;
+
+    // Import into the selection, export of the whole body. Failures are shown in a sheet
+    // and change nothing.
+    void importFromTEXT(const Sender&) { beginImport(BodyFileKind::Text); }
+    void importFromRTF(const Sender&) { beginImport(BodyFileKind::RTF); }
+    void importFromRTFD(const Sender&) { beginImport(BodyFileKind::RTFD); }
+    void exportToTEXT(const Sender&) { beginExport(BodyFileKind::Text); }
+    void exportToRTF(const Sender&) { beginExport(BodyFileKind::RTF); }
+    void exportToRTFD(const Sender&) { beginExport(BodyFileKind::RTFD); }
+
+    // The plain-text conversion, which marks the document changed; the read-only
+    // commands, which do not.
+    void makePlainText(const Sender& sender);
+    void doMakePlainText();
+    void switchReadAndWrite(const Sender& sender);
+    void setReadOnly(const Sender& sender);
+    void setReadAndWrite(const Sender& sender);
+    // The text becomes the whole body, in the default body font; the document is marked
+    // changed.
+    void setContentAsText(const platform::String& text);
+
+    // The public note's sheet.
+    void editPublicNote(const Sender& sender);
+    void closePublicNoteSheet(const Sender& sender);
 
     // The unlock hooks.
     [[nodiscard]] std::int32_t Decript() override;
@@ -166,6 +212,19 @@ public:
 
 private:
     void exposeOutlets();
+    void exposeCommands();
+
+    [[nodiscard]] std::weak_ptr<MyDocument> weakDocument();
+    [[nodiscard]] bool isEditableFlag() const;
+    [[nodiscard]] std::optional<bool> commandAnswer(const platform::String& action) const;
+    [[nodiscard]] bool lock();
+    void endWindowDialogs();
+    [[nodiscard]] bool encryptUnderFreshKey();
+    void beginImport(BodyFileKind kind);
+    void finishImport(BodyFileKind kind, const platform::URL& url);
+    void beginExport(BodyFileKind kind);
+    void runExportPanel(BodyFileKind kind);
+    void finishExport(BodyFileKind kind, const platform::URL& url);
 
     void showLockedLook(platform::WindowController& controller);
     void applyTextViewSettings();

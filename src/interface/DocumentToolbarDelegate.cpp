@@ -15,9 +15,10 @@ struct ItemDescription {
     const char16_t* action;
 };
 
-constexpr std::array<ItemDescription, 4> items = {{
+constexpr std::array<ItemDescription, 5> items = {{
     {u"Lock", u"Lock", u"Lock the document", u"lockDocument:"},
     {u"Password", u"Password", u"Change the master password", u"documentPassword:"},
+    {u"Note", u"Note", u"Edit the public note", u"editPublicNote:"},
     {u"Print", u"Print", u"Print the document", u"printDocument:"},
     {u"Export", u"Export", u"Export the text as RTF", u"exportToRTF:"},
 }};

@@ -65,10 +65,31 @@ std::shared_ptr<Menu> MainMenuInterface::fileMenu() {
     command(menu, u"Save As\u2026", u"saveDocumentAs:", u"S");
     command(menu, u"Revert to Saved", u"revertDocumentToSaved:");
     separator(menu);
+    command(menu, u"Lock Document", u"lockDocument:", u"l");
     command(menu, u"Change Master Password\u2026", u"documentPassword:");
+    command(menu, u"Public Note\u2026", u"editPublicNote:");
+    separator(menu);
+    addSubmenu(*menu, importMenu());
+    addSubmenu(*menu, exportMenu());
     separator(menu);
     command(menu, u"Page Setup\u2026", u"runPageLayout:", u"P");
     command(menu, u"Print\u2026", u"printDocument:", u"p");
+    return menu;
+}
+
+std::shared_ptr<Menu> MainMenuInterface::importMenu() {
+    auto menu = std::make_shared<Menu>(u"Import");
+    command(menu, u"Text\u2026", u"importFromTEXT:");
+    command(menu, u"RTF\u2026", u"importFromRTF:");
+    command(menu, u"RTFD\u2026", u"importFromRTFD:");
+    return menu;
+}
+
+std::shared_ptr<Menu> MainMenuInterface::exportMenu() {
+    auto menu = std::make_shared<Menu>(u"Export");
+    command(menu, u"Unencrypted Text\u2026", u"exportToTEXT:");
+    command(menu, u"Unencrypted RTF\u2026", u"exportToRTF:");
+    command(menu, u"Unencrypted RTFD\u2026", u"exportToRTFD:");
     return menu;
 }
 
@@ -97,14 +118,25 @@ std::shared_ptr<Menu> MainMenuInterface::windowMenu(platform::LoadedInterface& i
     return menu;
 }
 
+// The font commands go to their own target, the document's to the responder chain.
 std::shared_ptr<Menu> MainMenuInterface::formatMenu(platform::LoadedInterface& interface) {
     auto menu = std::make_shared<Menu>(u"Format");
     auto application = std::dynamic_pointer_cast<platform::Application>(interface.owner());
     auto traits = interface.addTopLevelObject(std::make_shared<FontTraitCommands>(application));
-    command(menu, u"Bold", u"addFontTrait:", u"b")->setTag(FontTraitCommands::boldTrait);
-    command(menu, u"Italic", u"addFontTrait:", u"i")->setTag(FontTraitCommands::italicTrait);
-    command(menu, u"Underline", u"underline:", u"u");
-    for (const auto& item : menu->items())
+    const auto fontCommand = [&](const String& title, const String& action, const String& key) {
+        auto item = command(menu, title, action, key);
         item->setTarget(traits);
+        return item;
+    };
+    fontCommand(u"Bold", u"addFontTrait:", u"b")->setTag(FontTraitCommands::boldTrait);
+    fontCommand(u"Italic", u"addFontTrait:", u"i")->setTag(FontTraitCommands::italicTrait);
+    fontCommand(u"Underline", u"underline:", u"u");
+    separator(menu);
+    command(menu, u"Make Plain Text", u"makePlainText:", u"T");
+    separator(menu);
+    // Validation titles it "Prevent Editing" or "Allow Editing".
+    command(menu, u"Prevent Editing", u"switchReadAndWrite:");
+    command(menu, u"Read Only", u"setReadOnly:");
+    command(menu, u"Editable", u"setReadAndWrite:");
     return menu;
 }

@@ -13,7 +13,7 @@ class Menu;
 // application menu, File, Edit, Format, Window and Help. Commands without a target go
 // down the responder chain (the text, the window, the document, the application, the
 // document controller); the Format menu targets the FontTraitCommands it makes beside
-// the menu. Holds only commands that something in the program answers.
+// the menu for its font commands. Holds only commands that something in the program answers.
 class MainMenuInterface {
 public:
     static constexpr const char16_t* name = u"MainMenu";
@@ -28,6 +28,8 @@ public:
 private:
     static std::shared_ptr<platform::Menu> applicationMenu();
     static std::shared_ptr<platform::Menu> fileMenu();
+    static std::shared_ptr<platform::Menu> importMenu();
+    static std::shared_ptr<platform::Menu> exportMenu();
     static std::shared_ptr<platform::Menu> editMenu();
     static std::shared_ptr<platform::Menu> formatMenu(platform::LoadedInterface& interface);
     static std::shared_ptr<platform::Menu> windowMenu(platform::LoadedInterface& interface);

@@ -1,8 +1,10 @@
 #include "interface/MyDocumentInterface.h"
 
+#include "document/PublicNoteDelegate.h"
 #include "interface/DocumentToolbarDelegate.h"
 #include "interface/NegateBooleanTransformer.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/Document.h"
 #include "platform/ui/LoadedInterface.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/ProgressIndicator.h"
@@ -124,6 +126,7 @@ void MyDocumentInterface::build(LoadedInterface& interface) {
     buildMandatorySheet(interface);
     buildChangeSheet(interface);
     buildInsertSheet(interface);
+    buildPublicNoteSheet(interface);
 }
 
 std::shared_ptr<platform::Window> MyDocumentInterface::buildWindow(LoadedInterface& interface) {
@@ -216,4 +219,40 @@ void MyDocumentInterface::buildInsertSheet(LoadedInterface& interface) {
            {u"Retype New Password", u"plainPasswordInsertedRetype"}},
           {button(interface, u"OK", u"confirmInsertPasswordSheet:", defaultKey),
            button(interface, u"Cancel", u"cancelInsertPasswordSheet:", cancelKey)});
+}
+
+// The note is plain text, kept unencrypted; its delegate marks the document changed.
+void MyDocumentInterface::buildPublicNoteSheet(LoadedInterface& interface) {
+    constexpr double width = 460;
+    constexpr double height = 300;
+    constexpr double innerWidth = width - 2 * margin;
+    constexpr double noteHeight = height - 2 * margin - 2 * (rowHeight + 12);
+    auto panel = interface.addTopLevelObject(std::make_shared<platform::Panel>(
+        Rect(0, 0, width, height + platform::Window::titleBarHeight)));
+    auto lines = column(Rect(margin, margin, innerWidth, height - 2 * margin), 12);
+    lines->addSubview(
+        fixed(platform::TextField::labelWithString(u"Public note, readable without the password:"),
+              innerWidth));
+
+    auto scrollView = std::make_shared<platform::ScrollView>(Rect(0, 0, innerWidth, noteHeight));
+    scrollView->setLayoutHints({platform::LayoutDirection::None, 0, innerWidth, noteHeight});
+    auto note = std::make_shared<platform::TextView>(Rect(0, 0, innerWidth, noteHeight));
+    note->setRichText(false);
+    scrollView->setDocumentView(note);
+    interface.keepBinding(
+        platform::TextViewBinding::bind(note, u"value", interface.owner(), u"myPublicTextData"));
+    auto delegate = interface.addTopLevelObject(std::make_shared<PublicNoteDelegate>());
+    delegate->setDoc(std::dynamic_pointer_cast<platform::Document>(interface.owner()));
+    note->setDelegate(delegate);
+    lines->addSubview(scrollView);
+
+    auto buttonRow = row(12);
+    buttonRow->addSubview(button(interface, u"Close", u"closePublicNoteSheet:", cancelKey));
+    lines->addSubview(buttonRow);
+    auto content = std::make_shared<View>(Rect(0, 0, width, height));
+    content->addSubview(lines);
+    panel->setContentView(content);
+    panel->setInitialFirstResponder(note);
+    interface.connectOutlet(u"myPublicTextSheet", panel);
+    interface.connectOutlet(u"myPublicNoteView", note);
 }

@@ -10,8 +10,9 @@ class View;
 class Window;
 } // namespace platform
 
-// The interface description "MyDocument": the document window and its three password
-// sheets, connected to their owner (the document) by outlets, actions and bindings.
+// The interface description "MyDocument": the document window, its three password
+// sheets and the public note's sheet, connected to their owner (the document) by outlets, actions
+// and bindings.
 //
 // The window shows the body's text view while the document is unlocked and the password
 // field while it is locked: both follow "isEncrypted". Its minimum size is the locked
@@ -41,4 +42,5 @@ private:
     static void buildMandatorySheet(platform::LoadedInterface& interface);
     static void buildChangeSheet(platform::LoadedInterface& interface);
     static void buildInsertSheet(platform::LoadedInterface& interface);
+    static void buildPublicNoteSheet(platform::LoadedInterface& interface);
 };

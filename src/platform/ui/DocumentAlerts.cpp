@@ -3,13 +3,9 @@
 #include "platform/ui/Alert.h"
 
 namespace platform {
-namespace {
-
-String quoted(const String& name) {
+String DocumentAlerts::quoted(const String& name) {
     return u"\u201c" + name + u"\u201d";
 }
-
-} // namespace
 
 std::shared_ptr<Alert> DocumentAlerts::shouldClose(const String& displayName) {
     auto alert = std::make_shared<Alert>();

@@ -22,6 +22,9 @@ public:
     // Information: the message, the reason as informative text, one button "OK".
     [[nodiscard]] static std::shared_ptr<Alert> notice(const String& message, const String& reason);
 
+    // The name in typographic quotes, as messages name files.
+    [[nodiscard]] static String quoted(const String& name);
+
     [[nodiscard]] static String savedButMayNotLast(const String& displayName);
     [[nodiscard]] static String couldNotBeSaved(const String& displayName);
     [[nodiscard]] static String couldNotBeOpened(const String& displayName);

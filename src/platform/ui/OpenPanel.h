@@ -32,6 +32,7 @@ public:
     }
 
 protected:
+    [[nodiscard]] bool asksBeforeReplacing() const override { return false; }
     [[nodiscard]] std::optional<std::vector<platform::URL>>
     acceptedURLs(const std::vector<String>& paths) const override;
 

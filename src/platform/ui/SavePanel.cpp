@@ -2,6 +2,7 @@
 
 #include "platform/base/FileManager.h"
 #include "platform/base/ProgrammingError.h"
+#include "platform/ui/Alert.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ModalRunner.h"
 #include "platform/ui/PathExtension.h"
@@ -64,9 +65,28 @@ bool SavePanel::userChoosePaths(const std::vector<String>& paths) {
     auto urls = acceptedURLs(paths);
     if (!urls)
         return false;
+    if (asksBeforeReplacing() && !userAllowsReplacing(urls->front()))
+        return false;
+    // The question may have outlived the panel.
+    if (!isShown())
+        return false;
     urls_ = std::move(*urls);
     answer(ModalResponseOK);
     return true;
+}
+
+bool SavePanel::userAllowsReplacing(const platform::URL& url) const {
+    const auto path = url.path();
+    if (!path || !FileManager::defaultManager().fileExistsAtPath(*path))
+        return true;
+    const auto alert = std::make_shared<Alert>();
+    alert->setAlertStyle(AlertStyle::Warning);
+    alert->setMessageText(u"A file named \u201c" + url.lastPathComponent().value_or(*path) +
+                          u"\u201d already exists. Do you want to replace it?");
+    alert->setInformativeText(u"Replacing it will overwrite its contents.");
+    alert->addButtonWithTitle(u"Cancel");
+    alert->addButtonWithTitle(u"Replace");
+    return alert->runModal() == AlertSecondButtonReturn;
 }
 
 bool SavePanel::userCancel() {

@@ -20,7 +20,9 @@ namespace platform {
 // The allowed file types are extensions without the dot ("sealscribe"); none allows any
 // name. A name whose extension is not allowed gets the first allowed one added, as the
 // platform's panel does when the user keeps the typed name ("notes" becomes
-// "notes.sealscribe", "notes.txt" becomes "notes.txt.sealscribe").
+// "notes.sealscribe", "notes.txt" becomes "notes.txt.sealscribe"). A name of an existing
+// file is taken only once the user has agreed, in an application-modal alert, to replace
+// that file: the name as written, extension included.
 //
 // Observable: "URLs" (told when the user answers), "allowedFileTypes", "prompt",
 // "message", "nameFieldStringValue", "directoryURL".
@@ -96,10 +98,13 @@ protected:
     // A relative path is taken from the panel's folder when it has one.
     [[nodiscard]] std::optional<platform::URL> resolvedURL(const String& path) const;
     [[nodiscard]] bool userChoosePaths(const std::vector<String>& paths);
+    // Whether choosing an existing file asks first whether to replace it.
+    [[nodiscard]] virtual bool asksBeforeReplacing() const { return true; }
     [[nodiscard]] const std::vector<platform::URL>& chosenURLs() const { return urls_; }
 
 private:
     void answer(ModalResponse result);
+    [[nodiscard]] bool userAllowsReplacing(const platform::URL& url) const;
 
     Property<std::vector<String>> allowedFileTypes_{*this, u"allowedFileTypes"};
     String fileTypeDescription_;

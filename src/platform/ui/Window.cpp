@@ -240,6 +240,20 @@ void Window::endSheet(const std::shared_ptr<Window>& sheet, ModalResponse return
     }
 }
 
+void Window::endAllSheets() {
+    const auto keepAlive = self();
+    // A handler that begins a sheet on every stop must not hold the window for ever.
+    constexpr int rounds = 8;
+    for (int round = 0; round < rounds && !sheets_.isEmpty(); ++round) {
+        while (auto waiting = sheets_.nextWaiting()) {
+            waiting->sheet->sheetHost_.reset();
+            if (waiting->handler)
+                waiting->handler(ModalResponseStop);
+        }
+        endSheet(attachedSheet());
+    }
+}
+
 void Window::attachNextWaitingSheet() {
     if (attachedSheet())
         return;

@@ -160,6 +160,9 @@ public:
     // Ends with the platform's stop answer, -1000.
     void endSheet(const std::shared_ptr<Window>& sheet);
     void endSheet(const std::shared_ptr<Window>& sheet, ModalResponse returnCode);
+    // Ends the waiting sheets and then the attached one, each with the stop answer, and
+    // any that their handlers begin meanwhile.
+    void endAllSheets();
     [[nodiscard]] std::shared_ptr<Window> attachedSheet() const { return sheets_.attached(); }
     [[nodiscard]] const ComputedProperty<std::shared_ptr<Window>>& attachedSheetProperty() const {
         return attachedSheet_;

@@ -109,7 +109,8 @@ TEST_F(PanelTest, OpenPanelTakesOnlyWhatItMayChoose) {
         }
     }
 
-    // A package is a file: an import of any file takes it, and a save may replace it.
+    // A package is a file: an import of any file takes it, and a save may replace it once
+    // the user agrees, asked about the name as written.
     auto any = OpenPanel::openPanel();
     any->beginSheetModalForWindow(window, {});
     EXPECT_FALSE(any->userChoose(at("sub")));
@@ -117,8 +118,15 @@ TEST_F(PanelTest, OpenPanelTakesOnlyWhatItMayChoose) {
     auto save = SavePanel::savePanel();
     save->setAllowedFileTypes({u"rtfd"});
     save->beginSheetModalForWindow(window, {});
+    modal->answerNextWith(u"Cancel");
+    EXPECT_FALSE(save->userChoose(at("pictures")));
+    EXPECT_TRUE(save->isShown());
+    modal->answerNextWith(u"Replace");
     EXPECT_TRUE(save->userChoose(at("pictures")));
     EXPECT_EQ(save->URL(), fileURL(folder / "pictures.rtfd"));
+    ASSERT_EQ(modal->alertsShown().size(), 2U);
+    EXPECT_EQ(modal->alertsShown()[1]->messageText(),
+              u"A file named \u201cpictures.rtfd\u201d already exists. Do you want to replace it?");
 
     auto folders = OpenPanel::openPanel();
     folders->setCanChooseFiles(false);
