@@ -2,7 +2,8 @@
 // unlocking it until the editor shows the whole text and has painted it; one keystroke on
 // the first line, in the middle and on the last line, until the model and the widget both
 // have it and the widget has repainted (spell checking on, as by default: its check runs
-// after the typing pauses, not in the keystroke); that check for a part of the body not
+// after the typing pauses, not in the keystroke); the plain-text conversion until the editor
+// shows it; the spell check for a part of the body not
 // checked before; and, as the reference for opening, a bare QTextEdit taking the same text
 // anew. Offscreen unless told otherwise; on X under Xvfb:
 //     xvfb-run -a env QT_QPA_PLATFORM=xcb build/bench/bench/bench_program
@@ -157,6 +158,31 @@ void BM_OpenAndUnlockShowsTheText(benchmark::State& state) {
     }
 }
 
+// The plain-text conversion of the shown body, until the editor has the restyled text and
+// has painted it.
+void BM_PlainTextConversionShown(benchmark::State& state) {
+    Program program;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTextEdit* edit = program.openAndUnlock();
+        if (!edit) {
+            state.SkipWithError("the text was not shown");
+            return;
+        }
+        const auto document = program.document();
+        state.ResumeTiming();
+        document->doMakePlainText();
+        QCoreApplication::processEvents();
+        edit->viewport()->repaint();
+        state.PauseTiming();
+        if (static_cast<std::size_t>(edit->document()->characterCount() - 1) !=
+            document->myTextView()->textStorage()->length())
+            state.SkipWithError("the text was lost");
+        program.closeAll();
+        state.ResumeTiming();
+    }
+}
+
 enum class Place { FirstLine, Middle, LastLine };
 
 int positionAt(Place place, const QTextDocument& document) {
@@ -305,6 +331,7 @@ void BM_BareTextEditInsertRuns(benchmark::State& state) {
 }
 
 BENCHMARK(BM_OpenAndUnlockShowsTheText)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_PlainTextConversionShown)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_BareTextEditSetPlainText)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_BareTextEditInsertRuns)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(BM_Keystroke, firstLine, Place::FirstLine)->Unit(benchmark::kMillisecond);

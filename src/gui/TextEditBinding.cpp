@@ -35,8 +35,16 @@ void TextEditBinding::showWholeText() {
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     document->clear();
+    // The editor's own cursor must not move with the insertion: moved back from the end, it
+    // would lay the whole text out to repaint where it was. So it waits at the start, before
+    // a placeholder, while the text goes in after it.
+    cursor.insertText(QStringLiteral(" "));
+    edit_->setTextCursor(QTextCursor(document));
     const auto& text = text_->textStorage()->attributedString();
     TextFormats::insert(cursor, text, {0, text.length()});
+    QTextCursor placeholder(document);
+    placeholder.setPosition(1, QTextCursor::KeepAnchor);
+    placeholder.removeSelectedText();
     TextFormats::formatBlocks(cursor, text, {0, text.length()});
     cursor.endEditBlock();
     showSelection();
