@@ -45,6 +45,14 @@ TEST_F(PublicNote, TypingIntoTheNoteMarksTheDocument) {
     EXPECT_TRUE(document->isDocumentEdited());
     closeSheet(*document);
     EXPECT_EQ(document->myPublicTextData(), note);
+
+    openSheet(*document);
+    document->updateChangeCount(platform::ChangeCleared);
+    view->userTypeText(u"!");
+    view->userDeleteBackward();
+    EXPECT_TRUE(document->isDocumentEdited());
+    closeSheet(*document);
+    EXPECT_EQ(document->myPublicTextData(), note);
 }
 
 TEST_F(PublicNote, OpeningAndClosingAloneLeaveTheDocumentUnmarked) {
