@@ -36,7 +36,7 @@ Result<> writeData(const platform::Data& data, const String& path) {
     return {};
 }
 
-// The package's own writer, for its reason: the text's answers only whether it wrote.
+// The package's own writer, for its reason: the text's tells only whether it wrote.
 Result<> writeRTFD(const platform::Text& text, const String& path) {
     const auto location = platform::posixPath(path);
     if (!location)
