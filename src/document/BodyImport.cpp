@@ -50,7 +50,7 @@ Result<> BodyImport::insertRTF(const String& path, platform::Text& text) {
 Result<> BodyImport::insertRTFD(const String& path, platform::Text& text) {
     platform::Text scratch;
     if (!scratch.readRTFDFromFile(path)) // XXX
-        return tl::unexpected(Error{u"XXX", {}});
+        return tl::unexpected(Error{u"The file is not an RTFD package, or it cannot be read.", {}});
     const auto package = scratch.RTFDFromRange({0, scratch.textStorage()->length()});
     if (!text.replaceCharactersInRangeWithRTFD(text.selectedRange(), package))
         return tl::unexpected(Error{u"The file is not an RTFD package.", {}});

@@ -296,9 +296,13 @@ void MyDocument::setContentAsText(const String& text) {
 
 // The public note --------------------------------------------------------------------------
 
+// The note takes the typing at once; a sheet does not focus its initial first responder.
 void MyDocument::editPublicNote(const Sender&) {
-    if (isDecrypted() && myWindow_ && myPublicTextSheet_)
-        myWindow_->beginSheet(myPublicTextSheet_, {});
+    if (!isDecrypted() || !myWindow_ || !myPublicTextSheet_)
+        return;
+    myWindow_->beginSheet(myPublicTextSheet_, {});
+    if (myPublicNoteView_ && myWindow_->attachedSheet() == myPublicTextSheet_)
+        static_cast<void>(myPublicTextSheet_->makeFirstResponder(myPublicNoteView_));
 }
 
 void MyDocument::closePublicNoteSheet(const Sender& sender) {
