@@ -296,13 +296,9 @@ void MyDocument::setContentAsText(const String& text) {
 
 // The public note --------------------------------------------------------------------------
 
-// The note takes the typing at once; a sheet does not focus its initial first responder.
 void MyDocument::editPublicNote(const Sender&) {
-    if (!isDecrypted() || !myWindow_ || !myPublicTextSheet_)
-        return;
-    myWindow_->beginSheet(myPublicTextSheet_, {});
-    if (myPublicNoteView_ && myWindow_->attachedSheet() == myPublicTextSheet_)
-        static_cast<void>(myPublicTextSheet_->makeFirstResponder(myPublicNoteView_));
+    if (isDecrypted() && myWindow_ && myPublicTextSheet_)
+        myWindow_->beginSheet(myPublicTextSheet_, {});
 }
 
 void MyDocument::closePublicNoteSheet(const Sender& sender) {

@@ -213,6 +213,7 @@ void Window::attach(SheetQueue::Entry entry) {
     const auto sheet = entry.sheet;
     sheets_.attach(std::move(entry));
     sheet->setVisible(true);
+    sheet->focusInitialFirstResponder();
     attachedSheet_.changed();
     if (isKeyWindow())
         Application::sharedApplication()->makeKeyWindow(sheet);
