@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,21 +20,62 @@ tl::unexpected<Error> systemFailure(const std::string& what, int error) {
     return failure(Error{Error::fromUtf8(what).message + u": " + systemErrorText(error), error});
 }
 
-std::optional<Data> readRegularFile(int folder, const char* name) {
-    const int file = openat(folder, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (file < 0)
-        return std::nullopt;
-    struct stat status {};
-    Data contents;
-    bool ok = fstat(file, &status) == 0 && S_ISREG(status.st_mode);
-    if (ok) {
-        contents.reserve(static_cast<std::size_t>(status.st_size));
-        ok = readToEnd(file, contents).has_value();
+struct CloseDirectory {
+    void operator()(DIR* entries) const { closedir(entries); }
+};
+using Directory = std::unique_ptr<DIR, CloseDirectory>;
+
+Error folderFailure(const String& folder, const char16_t* what, int error) {
+    return {folder + what + systemErrorText(error) + u".", error};
+}
+
+Result<Directory> openFolder(const fs::path& path, const String& folder) {
+    const int handle = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0 && errno == ENOTDIR)
+        return failure(Error{folder + u" is not a folder.", ENOTDIR});
+    if (handle < 0)
+        return failure(folderFailure(folder, u" cannot be opened: ", errno));
+    DIR* entries = fdopendir(handle);
+    if (entries == nullptr) {
+        const int error = errno;
+        close(handle);
+        return failure(folderFailure(folder, u" cannot be read: ", error));
     }
-    close(file);
-    if (!ok)
-        return std::nullopt;
-    return contents;
+    return Directory(entries);
+}
+
+// The reader's own refusals name the entry already; past the limit, it is the whole
+// package that is too large.
+Error entryFailure(Error error, const String& entry, const String& folder, std::size_t limit) {
+    if (error.cause == EFBIG)
+        return FileReader::tooLarge(folder, limit);
+    if (error.cause)
+        error.message = entry + u" cannot be read: " + error.message + u".";
+    return error;
+}
+
+Result<RTFDFolder::Files> readEntries(DIR* entries, const String& folder, std::size_t limit) {
+    RTFDFolder::Files files;
+    std::size_t total = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(entries);
+        if (entry == nullptr)
+            break;
+        auto name = fromUtf8(entry->d_name);
+        if (!name || !RTFDFolder::isFileName(*name))
+            continue;
+        const String subject = FileReader::quotedName(entry->d_name) + u" in " + folder;
+        auto contents =
+            FileReader::readDataAt(dirfd(entries), entry->d_name, subject, limit - total);
+        if (!contents)
+            return failure(entryFailure(std::move(contents.error()), subject, folder, limit));
+        total += contents->size();
+        files.emplace(std::move(*name), std::move(*contents));
+    }
+    if (errno != 0)
+        return failure(folderFailure(folder, u" cannot be read: ", errno));
+    return files;
 }
 
 bool syncPath(const fs::path& path) {
@@ -92,25 +134,11 @@ Result<> replaceFolder(const fs::path& finished, const fs::path& folder) {
 
 } // namespace
 
-std::optional<RTFDFolder::Files> RTFDFolder::read(const fs::path& folder) {
-    const int handle = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (handle < 0)
-        return std::nullopt;
-    DIR* entries = fdopendir(handle);
-    if (entries == nullptr) {
-        close(handle);
-        return std::nullopt;
-    }
-    Files files;
-    while (const dirent* entry = readdir(entries)) {
-        auto name = fromUtf8(entry->d_name);
-        if (!name || !isFileName(*name))
-            continue;
-        if (auto contents = readRegularFile(dirfd(entries), entry->d_name))
-            files.emplace(std::move(*name), std::move(*contents));
-    }
-    closedir(entries);
-    return files;
+Result<RTFDFolder::Files> RTFDFolder::read(const fs::path& folder, std::size_t limit) {
+    const String name = FileReader::quotedName(folder);
+    return openFolder(folder, name).and_then([&](const Directory& entries) {
+        return readEntries(entries.get(), name, limit);
+    });
 }
 
 Result<> RTFDFolder::write(const Files& files, const fs::path& path) {

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "platform/base/Data.h"
+#include "platform/base/FileReader.h"
 #include "platform/base/Result.h"
 #include "platform/base/String.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <map>
-#include <optional>
 
 namespace platform {
 
@@ -15,9 +16,11 @@ class RTFDFolder {
 public:
     using Files = std::map<String, Data>;
 
-    // The regular files at the top of the folder (links and sub-folders are not followed);
-    // none when it is no folder or cannot be read.
-    [[nodiscard]] static std::optional<Files> read(const std::filesystem::path& folder);
+    // The files at the top of the folder, `limit` bytes at most in all. Fails, with a
+    // reason that names the folder or the entry, when it is no folder, cannot be read, or
+    // holds anything but regular files (a link, a sub-folder, a pipe, a device).
+    [[nodiscard]] static Result<Files> read(const std::filesystem::path& folder,
+                                            std::size_t limit = FileReader::importLimit);
 
     // Atomic: the files go into a new folder beside, which then takes the place of the
     // old one, so that a failure leaves the old package as it was.

@@ -6,6 +6,7 @@
 #include "platform/text/RTFDFolder.h"
 #include "platform/text/Range.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -34,8 +35,11 @@ public:
 
     [[nodiscard]] const Files& files() const { return files_; }
 
-    [[nodiscard]] static std::optional<RTFDPackage>
-    readFromFolder(const std::filesystem::path& folder);
+    // Fails, with a reason for a person, as RTFDFolder::read does, and when the package
+    // has no TXT.rtf or that is not RTF; `limit` bounds the sum of the files.
+    [[nodiscard]] static Result<RTFDPackage>
+    readFromFolder(const std::filesystem::path& folder,
+                   std::size_t limit = FileReader::importLimit);
     [[nodiscard]] Result<> writeToFolder(const std::filesystem::path& folder) const;
 
     [[nodiscard]] Data serializedData() const;

@@ -34,25 +34,36 @@ std::optional<std::filesystem::path> fileSystemPath(const String& path) {
     return std::filesystem::path(*bytes);
 }
 
-std::optional<AttributedString> readRTFFile(const String& path) {
-    const auto bytes = FileReader::readData(path);
+Result<AttributedString> readRTFFile(const String& path, const std::filesystem::path& location) {
+    auto bytes = FileReader::readData(path, FileReader::importLimit);
     if (!bytes)
-        return std::nullopt;
-    return RTFReader::read(bytesOf(*bytes));
+        return failure(std::move(bytes.error()));
+    auto text = RTFReader::read(bytesOf(*bytes));
+    if (!text)
+        return failure(FileReader::quotedName(location) + u" is not RTF.");
+    return std::move(*text);
 }
 
-std::optional<AttributedString> readRTFDOrRTF(const String& path) {
+Result<AttributedString> readRTFDFolder(const std::filesystem::path& location) {
+    auto package = RTFDPackage::readFromFolder(location);
+    if (!package)
+        return failure(std::move(package.error()));
+    auto text = package->attributedString();
+    if (!text)
+        return failure(FileReader::quotedName(location) + u" is not RTF.");
+    return std::move(*text);
+}
+
+// Each reader refuses, on its own descriptor, what it cannot read; a folder that turns
+// into a file meanwhile is so refused too.
+Result<AttributedString> readRTFDOrRTF(const String& path) {
     const auto location = fileSystemPath(path);
     if (!location)
-        return std::nullopt;
+        return failure(unusablePathReason);
     std::error_code error;
-    if (std::filesystem::is_directory(*location, error)) {
-        const auto package = RTFDPackage::readFromFolder(*location);
-        return package ? package->attributedString() : std::nullopt;
-    }
-    if (std::filesystem::is_regular_file(*location, error))
-        return readRTFFile(path);
-    return std::nullopt;
+    if (std::filesystem::is_directory(*location, error))
+        return readRTFDFolder(*location);
+    return readRTFFile(path, *location);
 }
 
 } // namespace
@@ -189,13 +200,13 @@ Data Text::RTFDFromRange(Range range) const {
     return RTFDPackage::fromAttributedString(storage_->attributedString(), range).serializedData();
 }
 
-bool Text::readRTFDFromFile(const String& path) {
+Result<> Text::readRTFDFromFile(const String& path) {
     auto text = readRTFDOrRTF(path);
     if (!text)
-        return false;
+        return failure(std::move(text.error()));
     storage_->setAttributedString(std::move(*text));
     setSelectedRange({0, 0});
-    return true;
+    return {};
 }
 
 bool Text::writeRTFDToFile(const String& path, bool) const {

@@ -3,6 +3,7 @@
 #include "platform/base/Data.h"
 #include "platform/base/Listeners.h"
 #include "platform/base/Property.h"
+#include "platform/base/Result.h"
 #include "platform/base/String.h"
 #include "platform/text/Color.h"
 #include "platform/text/ParagraphStyle.h"
@@ -89,9 +90,11 @@ public:
     [[nodiscard]] Data RTFFromRange(Range range) const;
     // The package in its serialized form (SerializedFileWrapper).
     [[nodiscard]] Data RTFDFromRange(Range range) const;
-    // An RTFD package folder, or an RTF file, in place of the whole text; false, and the
-    // text unchanged, when the path holds neither.
-    [[nodiscard]] bool readRTFDFromFile(const String& path);
+    // An RTFD package folder, or an RTF file, in place of the whole text: FileReader's
+    // importLimit bounds the file, or the package's files together. Fails, with a reason
+    // for a person and the text unchanged, when the path holds neither or it cannot be
+    // read.
+    [[nodiscard]] Result<> readRTFDFromFile(const String& path);
     // Always atomic: the package is written beside and then takes the old one's place.
     [[nodiscard]] bool writeRTFDToFile(const String& path, bool atomically) const;
 

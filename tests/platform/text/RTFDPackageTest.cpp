@@ -8,7 +8,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using platform::AttributedString;
 using platform::Data;
@@ -142,23 +144,62 @@ TEST_F(RTFDPackageTest, AFailedWriteLeavesTheOldPackage) {
     EXPECT_FALSE(noFolder);
 }
 
-TEST_F(RTFDPackageTest, ReadsTheRegularFilesOfTheFolderOnly) {
+// Each refuses the whole package, with a reason that names the entry or the package.
+TEST_F(RTFDPackageTest, RefusesAFolderThatIsNoPackageOfRegularFiles) {
+    const fs::path path = folder_ / "Doc.rtfd";
+    const auto package = [&](const std::function<void()>& change) {
+        fs::remove_all(path);
+        fs::create_directory(path);
+        writeFile(path / "TXT.rtf", "{\\rtf1 a{{\\NeXTGraphic a.png}\\'ac}b}");
+        writeFile(path / "a.png", "png");
+        change();
+    };
+    const auto sparse = [&](const char* name, std::uintmax_t size) {
+        writeFile(path / name, "");
+        fs::resize_file(path / name, size);
+    };
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        std::string reason;
+    } cases[] = {
+        // No writer: a blocking open would wait for ever.
+        {"a pipe", [&] { ASSERT_EQ(mkfifo((path / "pipe").c_str(), 0600), 0); },
+         "\u201Cpipe\u201D in \u201CDoc.rtfd\u201D is not a regular file."},
+        {"a link", [&] { fs::create_symlink("/dev/zero", path / "link.png"); },
+         "\u201Clink.png\u201D in \u201CDoc.rtfd\u201D is not a regular file."},
+        {"a sub-folder", [&] { fs::create_directory(path / "sub"); },
+         "\u201Csub\u201D in \u201CDoc.rtfd\u201D is not a regular file."},
+        {"no text", [&] { fs::remove(path / "TXT.rtf"); },
+         "The RTFD package \u201CDoc.rtfd\u201D has no TXT.rtf."},
+        {"no RTF", [&] { writeFile(path / "TXT.rtf", "plain words"); },
+         "\u201CTXT.rtf\u201D in \u201CDoc.rtfd\u201D is not RTF."},
+        {"a large file", [&] { sparse("big.png", platform::FileReader::importLimit + 1); },
+         "\u201CDoc.rtfd\u201D is larger than 64 MiB."},
+    };
+    for (const auto& [what, change, reason] : cases) {
+        package(change);
+        EXPECT_EQ(messageOf(RTFDPackage::readFromFolder(path)), reason) << what;
+    }
+
+    EXPECT_EQ(messageOf(RTFDPackage::readFromFolder(folder_ / "none.rtfd")),
+              "\u201Cnone.rtfd\u201D cannot be opened: No such file or directory.");
+    package([] {});
+    EXPECT_EQ(messageOf(RTFDPackage::readFromFolder(path / "TXT.rtf")),
+              "\u201CTXT.rtf\u201D is not a folder.");
+    const auto read = RTFDPackage::readFromFolder(path);
+    ASSERT_TRUE(read) << messageOf(read);
+    EXPECT_EQ(read->attributedString()->string(), u"a\uFFFCb");
+}
+
+TEST_F(RTFDPackageTest, TheLimitBoundsTheFilesTogether) {
     const fs::path path = folder_ / "Doc.rtfd";
     fs::create_directory(path);
-    writeFile(path / "TXT.rtf",
-              "{\\rtf1 a{{\\NeXTGraphic link.png}\\'ac}{{\\NeXTGraphic sub}\\'ac}b}");
-    writeFile(folder_ / "outside.png", "secret");
-    fs::create_symlink(folder_ / "outside.png", path / "link.png");
-    fs::create_directory(path / "sub");
-    const auto package = RTFDPackage::readFromFolder(path);
-    ASSERT_TRUE(package);
-    EXPECT_EQ(package->files().size(), 1u);
-    EXPECT_EQ(package->attributedString()->string(), u"ab");
-
-    EXPECT_FALSE(RTFDPackage::readFromFolder(folder_ / "none.rtfd"));
-    EXPECT_FALSE(RTFDPackage::readFromFolder(path / "TXT.rtf"));
-    fs::remove(path / "TXT.rtf");
-    EXPECT_FALSE(RTFDPackage::readFromFolder(path)->attributedString());
+    writeFile(path / "TXT.rtf", "{\\rtf1 12345}"); // 13 bytes
+    writeFile(path / "a.png", "1234567");
+    EXPECT_TRUE(RTFDFolder::read(path, 20));
+    EXPECT_EQ(messageOf(RTFDFolder::read(path, 19)),
+              "\u201CDoc.rtfd\u201D is larger than 19 bytes.");
 }
 
 TEST_F(RTFDPackageTest, ReadsATextEditPackage) {

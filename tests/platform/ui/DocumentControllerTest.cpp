@@ -2,6 +2,8 @@
 #include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/OpenPanel.h"
 
+#include <sys/stat.h>
+
 using namespace platform;
 using namespace documenttest;
 
@@ -95,7 +97,11 @@ TEST_F(DocumentControllerTest, OpeningAFileReadsItAndShowsItsWindowOnce) {
 TEST_F(DocumentControllerTest, AFileThatCannotBeOpenedIsReported) {
     expectOpenFailure(folder / "missing.sealscribe", u"No such file or directory");
     fs::create_directory(folder / "folder.sealscribe");
-    expectOpenFailure(folder / "folder.sealscribe", u"Is a directory");
+    expectOpenFailure(folder / "folder.sealscribe",
+                      u"\u201Cfolder.sealscribe\u201D is not a regular file.");
+    ASSERT_EQ(::mkfifo((folder / "pipe.sealscribe").c_str(), 0600), 0); // no writer
+    expectOpenFailure(folder / "pipe.sealscribe",
+                      u"\u201Cpipe.sealscribe\u201D is not a regular file.");
     writeFile(folder / "refused.sealscribe", "refuse this one");
     expectOpenFailure(folder / "refused.sealscribe", u"Refused by the reader.");
     writeFile(folder / "notes.txt", "a file of another type");

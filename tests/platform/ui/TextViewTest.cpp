@@ -2,6 +2,7 @@
 
 #include "CountingTextDelegate.h"
 #include "UiTest.h"
+#include "platform/base/FileReader.h"
 #include "platform/text/RTFReader.h"
 #include "platform/text/RTFWriter.h"
 #include "platform/ui/PrintOperation.h"
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -288,13 +290,36 @@ TEST_F(RTFDFiles, ReadingTakesAnRTFFileAndRefusesWhatIsNeither) {
     const auto scratch = std::make_shared<Text>();
     scratch->replaceCharactersInRange({0, 0}, u"before");
     const fs::path rtf = folder / "plain.rtf";
-    const fs::path junk = folder / "junk.rtf";
     std::ofstream(rtf, std::ios::binary) << "{\\rtf1\\ansi read}";
-    std::ofstream(junk, std::ios::binary) << "no rtf";
+    std::ofstream(folder / "junk.rtf", std::ios::binary) << "no rtf";
+    fs::create_directory(folder / "empty.rtfd");
+    fs::create_directory(folder / "piped.rtfd");
+    std::ofstream(folder / "piped.rtfd" / "TXT.rtf", std::ios::binary) << "{\\rtf1 x}";
+    // No writers: a blocking open would wait for ever.
+    ASSERT_EQ(mkfifo((folder / "pipe.rtf").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo((folder / "piped.rtfd" / "pipe").c_str(), 0600), 0);
+    std::ofstream(folder / "big.rtf", std::ios::binary) << "{\\rtf1 ";
+    fs::resize_file(folder / "big.rtf", FileReader::importLimit + 1);
 
-    for (const fs::path& refused : {junk, folder / "missing.rtfd", folder})
-        EXPECT_FALSE(scratch->readRTFDFromFile(utf16(refused))) << refused;
-    EXPECT_FALSE(scratch->readRTFDFromFile(u"\xD800"));
+    const struct {
+        String path;
+        String reason;
+    } cases[] = {
+        {utf16(folder / "junk.rtf"), u"\u201Cjunk.rtf\u201D is not RTF."},
+        {utf16(folder / "missing.rtfd"), u"No such file or directory"},
+        {utf16(folder / "empty.rtfd"), u"The RTFD package \u201Cempty.rtfd\u201D has no TXT.rtf."},
+        {utf16(folder / "pipe.rtf"), u"\u201Cpipe.rtf\u201D is not a regular file."},
+        {utf16(folder / "piped.rtfd"),
+         u"\u201Cpipe\u201D in \u201Cpiped.rtfd\u201D is not a regular file."},
+        {u"/dev/zero", u"\u201Czero\u201D is not a regular file."},
+        {utf16(folder / "big.rtf"), u"\u201Cbig.rtf\u201D is larger than 64 MiB."},
+        {u"\xD800", u"The file name cannot be used on this system."},
+    };
+    for (const auto& [path, reason] : cases) {
+        const auto read = scratch->readRTFDFromFile(path);
+        ASSERT_FALSE(read) << toUtf8Lossy(path);
+        EXPECT_EQ(read.error().message, reason);
+    }
     EXPECT_EQ(scratch->string(), u"before");
 
     ASSERT_TRUE(scratch->readRTFDFromFile(utf16(rtf)));
