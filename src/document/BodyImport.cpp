@@ -27,7 +27,7 @@ platform::Result<> BodyImport::insert(BodyFileKind kind, const String& path, pla
 }
 
 Result<> BodyImport::insertText(const String& path, platform::Text& text) {
-    const auto bytes = platform::FileReader::readData(path /*XXX, sizeLimit*/);
+    const auto bytes = platform::FileReader::readData(path, sizeLimit);
     if (!bytes)
         return tl::unexpected(bytes.error());
     const auto string = platform::fromUtf8(platform::bytesOf(*bytes));
@@ -38,7 +38,7 @@ Result<> BodyImport::insertText(const String& path, platform::Text& text) {
 }
 
 Result<> BodyImport::insertRTF(const String& path, platform::Text& text) {
-    const auto bytes = platform::FileReader::readData(path /*XXX, sizeLimit*/);
+    const auto bytes = platform::FileReader::readData(path, sizeLimit);
     if (!bytes)
         return tl::unexpected(bytes.error());
     if (!text.replaceCharactersInRangeWithRTF(text.selectedRange(), *bytes))
@@ -49,8 +49,8 @@ Result<> BodyImport::insertRTF(const String& path, platform::Text& text) {
 // Through a scratch text, as the package's attachments need resolving first.
 Result<> BodyImport::insertRTFD(const String& path, platform::Text& text) {
     platform::Text scratch;
-    if (!scratch.readRTFDFromFile(path)) // XXX
-        return tl::unexpected(Error{u"The file is not an RTFD package, or it cannot be read.", {}});
+    if (auto read = scratch.readRTFDFromFile(path); !read)
+        return read;
     const auto package = scratch.RTFDFromRange({0, scratch.textStorage()->length()});
     if (!text.replaceCharactersInRangeWithRTFD(text.selectedRange(), package))
         return tl::unexpected(Error{u"The file is not an RTFD package.", {}});

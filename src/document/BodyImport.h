@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/BodyFileKind.h"
+#include "platform/base/FileReader.h"
 #include "platform/base/Result.h"
 #include "platform/base/String.h"
 
@@ -16,7 +17,7 @@ class Text;
 class BodyImport {
 public:
     // Six times the largest body measured in use.
-    static constexpr std::size_t sizeLimit = 64 * 1024 * 1024;
+    static constexpr std::size_t sizeLimit = platform::FileReader::importLimit;
 
     [[nodiscard]] static platform::Result<> insert(BodyFileKind kind, const platform::String& path,
                                                    platform::Text& text);
