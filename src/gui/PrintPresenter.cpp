@@ -7,6 +7,7 @@
 #include "platform/ui/Window.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QPrinterInfo>
 
 namespace gui {

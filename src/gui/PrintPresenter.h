@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QWidget>
 #include <functional>
 #include <memory>
+
+class QDialog;
+class QWidget;
 
 namespace platform {
 class PrintOperation;
