@@ -1,6 +1,7 @@
 #include "gui/ApplicationRenderer.h"
 
 #include "gui/ClipboardBridge.h"
+#include "gui/PageLayoutPresenter.h"
 #include "gui/PrintPresenter.h"
 #include "gui/QtDesktopServices.h"
 #include "gui/QtModalRunner.h"
@@ -24,7 +25,11 @@ ApplicationRenderer::ApplicationRenderer(std::shared_ptr<platform::Application> 
         application_->setMainScreen(
             ScreenMapping::modelScreen(screen->geometry(), screen->availableGeometry()));
     application_->setModalRunner(modalRunner_);
-    PrintPresenter::install();
+    const auto widgets = [this](const platform::Window& window) -> QWidget* {
+        return widgetFor(window);
+    };
+    PrintPresenter::install(widgets);
+    PageLayoutPresenter::install(widgets);
     platform::Workspace::setSharedWorkspace(workspace_);
     new ClipboardBridge(platform::Pasteboard::generalPasteboard(), this);
     auto* qtApplication = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
@@ -44,6 +49,7 @@ ApplicationRenderer::~ApplicationRenderer() {
         delete rendered.widget.data();
     rendered_.clear();
     PrintPresenter::uninstall();
+    PageLayoutPresenter::uninstall();
     if (platform::Workspace::sharedWorkspace() == workspace_)
         platform::Workspace::setSharedWorkspace(nullptr);
     if (application_->modalRunner() == modalRunner_)

@@ -23,9 +23,10 @@ class WindowWidget;
 // Renders the model's application on the Qt application that runs: a widget for each window
 // that the application has ordered front and not closed (made when the window comes, gone
 // when it is closed), application-modal alerts through a nested event loop, print
-// operations through the print dialog, the general pasteboard through the clipboard, the
-// workspace's desktop requests through Qt's desktop services, and the application's active
-// state from Qt's. Sets the model's main screen from the primary screen.
+// operations and page layouts through the print and page setup dialogs, the general
+// pasteboard through the clipboard, the workspace's desktop requests through Qt's desktop
+// services, and the application's active state from Qt's. Sets the model's main screen
+// from the primary screen.
 class ApplicationRenderer : public QObject {
 public:
     explicit ApplicationRenderer(std::shared_ptr<platform::Application> application);

@@ -2,9 +2,12 @@
 
 #include "gui/QtString.h"
 #include "platform/ui/OpenPanel.h"
+#include "platform/ui/PathExtension.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
+#include <algorithm>
 
 namespace gui {
 namespace {
@@ -33,12 +36,18 @@ QFileDialog::FileMode fileModeFor(const platform::OpenPanel& panel) {
     return panel.allowsMultipleSelection() ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile;
 }
 
+bool isPackageFolder(const QString& path) {
+    return QFileInfo(path).isDir() && platform::PathExtension::isPackage(fromQString(path));
+}
+
 } // namespace
 
 PanelDialog::PanelDialog(std::shared_ptr<platform::SavePanel> panel, QWidget* parent)
     : QFileDialog(parent), panel_(std::move(panel)) {
     // Qt's own dialog, the same on every desktop and offscreen.
     setOption(QFileDialog::DontUseNativeDialog);
+    // The panel's owner asks about replacing the file it is given.
+    setOption(QFileDialog::DontConfirmOverwrite);
     showPanel();
 }
 
@@ -72,13 +81,31 @@ void PanelDialog::done(int result) {
         QFileDialog::done(result);
         return;
     }
-    const auto keepAlive = panel_;
     if (result != QDialog::Accepted) {
+        const auto keepAlive = panel_;
         (void)panel_->userCancel();
         return;
     }
+    choose(selectedFiles());
+}
+
+// A package is a file to the panel, where Qt's dialog would open it as a folder.
+void PanelDialog::accept() {
+    const QStringList files = selectedFiles();
+    const bool choosesPackage = std::any_of(files.begin(), files.end(), isPackageFolder) &&
+                                std::none_of(files.begin(), files.end(), [](const QString& file) {
+                                    return QFileInfo(file).isDir() && !isPackageFolder(file);
+                                });
+    if (choosesPackage && fileMode() != QFileDialog::Directory)
+        choose(files);
+    else
+        QFileDialog::accept();
+}
+
+void PanelDialog::choose(const QStringList& files) {
+    const auto keepAlive = panel_;
     std::vector<platform::String> paths;
-    for (const QString& file : selectedFiles())
+    for (const QString& file : files)
         paths.push_back(fromQString(file));
     lastFolder() = directory().absolutePath();
     if (auto* open = dynamic_cast<platform::OpenPanel*>(panel_.get()))

@@ -1,29 +1,35 @@
 #pragma once
 
-#include "platform/base/String.h"
-
+#include <functional>
 #include <memory>
+
+class QDialog;
+class QWidget;
 
 namespace platform {
 class PrintOperation;
-class View;
+class Window;
 } // namespace platform
 
 namespace gui {
 
-// Presents print operations: Qt's print dialog, then the view printed on the chosen
-// printer (a text view's content with its styles, any other view as the text of its
-// controls); the operation completes when it was printed and is cancelled otherwise.
+// Presents print operations as Qt's print dialog (a PrintDialog), which returns at once:
+// modal to the widget of the window the view lies in, else to the application.
 class PrintPresenter {
 public:
-    // Installs the presenter for every print operation; uninstall() removes it.
-    static void install();
+    // The widget a window is rendered as; none for one that is not.
+    using WindowWidgets = std::function<QWidget*(const platform::Window& window)>;
+
+    // Installs the presenter for every print operation; uninstall() removes it. The shared
+    // print info starts with the paper of the default printer, when there is one.
+    static void install(WindowWidgets widgets);
     static void uninstall();
 
-    static void present(const std::shared_ptr<platform::PrintOperation>& operation);
+    static void present(const std::shared_ptr<platform::PrintOperation>& operation,
+                        const WindowWidgets& widgets);
 
-    // What a view prints: the text of its fields and buttons, in the order of its tree.
-    [[nodiscard]] static platform::String textOf(const platform::View& view);
+    // Shows a dialog modal to the window's widget, or to the application without one.
+    static void show(QDialog& dialog, bool ofWindow);
 };
 
 } // namespace gui

@@ -7,6 +7,7 @@
 #include "platform/ui/OpenPanel.h"
 #include "platform/ui/SavePanel.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QLineEdit>
@@ -92,6 +93,59 @@ TEST_F(PanelDialogTest, AModalOpenPanelRunsUntilTheUserChoosesWhatItTakes) {
     ASSERT_EQ(panel->URLs().size(), 1u);
     EXPECT_EQ(panel->URLs()[0].path(), gui::fromQString(file.fileName()));
     EXPECT_EQ(renderer->modalRunner().dialog(), nullptr);
+}
+
+TEST_F(PanelDialogTest, AnOpenPanelTakesAnRtfdFolderAsOneFile) {
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Letter.rtfd"));
+    QFile inside(folder.filePath("Letter.rtfd/TXT.rtf"));
+    ASSERT_TRUE(inside.open(QIODevice::WriteOnly));
+    inside.close();
+    auto panel = OpenPanel::openPanel();
+    panel->setAllowedFileTypes({u"sealscribe", u"rtfd"});
+    panel->setDirectoryURL(URL::fileURLWithPath(gui::fromQString(folder.path())));
+    panel->beginSheetModalForWindow(window,
+                                    [this](ModalResponse code) { answers.push_back(code); });
+    auto* dialog = dynamic_cast<gui::PanelDialog*>(widgetOf(*window)->sheets().dialog());
+    ASSERT_NE(dialog, nullptr);
+    auto* listing = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(listing, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return listing->rowCount(listing->index(folder.path())) == 1; }));
+
+    enterName(*dialog, "Letter.rtfd");
+    EXPECT_EQ(answers, std::vector<ModalResponse>{ModalResponseOK});
+    ASSERT_EQ(panel->URLs().size(), 1u);
+    EXPECT_EQ(panel->URLs()[0].path(), gui::fromQString(folder.filePath("Letter.rtfd")));
+}
+
+// Qt's dialog would open the folder, or ask about replacing the file itself.
+TEST_F(PanelDialogTest, ASavePanelHandsAnExistingNameToTheModel) {
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Old.rtfd"));
+    QFile existing(folder.filePath("Diary.sealscribe"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    for (const QString name : {"Old.rtfd", "Diary"}) {
+        SCOPED_TRACE(name.toStdString());
+        answers.clear();
+        auto panel = SavePanel::savePanel();
+        panel->setAllowedFileTypes({u"sealscribe", u"rtfd"});
+        panel->setDirectoryURL(URL::fileURLWithPath(gui::fromQString(folder.path())));
+        panel->beginSheetModalForWindow(window,
+                                        [this](ModalResponse code) { answers.push_back(code); });
+        QPointer<QDialog> shown = widgetOf(*window)->sheets().dialog();
+        auto* dialog = dynamic_cast<gui::PanelDialog*>(shown.data());
+        ASSERT_NE(dialog, nullptr);
+        auto* listing = dialog->findChild<QFileSystemModel*>();
+        ASSERT_NE(listing, nullptr);
+        ASSERT_TRUE(
+            waitUntil([&] { return listing->rowCount(listing->index(folder.path())) == 2; }));
+
+        enterName(*dialog, name);
+        EXPECT_EQ(answers, std::vector<ModalResponse>{ModalResponseOK});
+        ASSERT_TRUE(panel->URL());
+        const QString expected = name.endsWith(".rtfd") ? name : name + ".sealscribe";
+        EXPECT_EQ(panel->URL()->path(), gui::fromQString(folder.filePath(expected)));
+        ASSERT_TRUE(waitUntil([&] { return shown.isNull(); }));
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "platform/ui/DocumentAlerts.h"
 #include "platform/ui/DocumentController.h"
 #include "platform/ui/MenuItem.h"
+#include "platform/ui/PageLayout.h"
 #include "platform/ui/SavePanel.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowController.h"
@@ -292,6 +293,10 @@ void Document::revertDocumentToSaved(const Sender&) {
             if (answer == AlertFirstButtonReturn)
                 document->revertAfterConfirmation();
         });
+}
+
+void Document::runPageLayout(const Sender&) {
+    PageLayout::pageLayout()->beginSheetModalForWindow(windowForSheet());
 }
 
 void Document::revertAfterConfirmation() {

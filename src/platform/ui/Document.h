@@ -120,12 +120,13 @@ public:
     // Actions. saveDocument: writes to the file, or asks for one as Save As does;
     // saveDocumentAs: shows a save panel as a sheet for the document type's extension, in
     // the file's folder;
-    // revertDocumentToSaved: asks first and then reads the file again. runPageLayout:
-    // and printDocument: do nothing here: a program that prints overrides them.
+    // revertDocumentToSaved: asks first and then reads the file again; runPageLayout:
+    // shows the page setup for the document's window (a PageLayout). printDocument: does
+    // nothing here: a program that prints overrides it.
     virtual void saveDocument(const Sender& sender);
     virtual void saveDocumentAs(const Sender& sender);
     virtual void revertDocumentToSaved(const Sender& sender);
-    virtual void runPageLayout(const Sender& sender) { (void)sender; }
+    virtual void runPageLayout(const Sender& sender);
     virtual void printDocument(const Sender& sender) { (void)sender; }
 
     // Saves as saveDocument: does and tells whether the document was written.

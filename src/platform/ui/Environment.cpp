@@ -45,6 +45,8 @@ Environment::~Environment() {
     fontManager.set(nullptr);
     generalPasteboard.set(nullptr);
     printPresenter = nullptr;
+    pageLayoutPresenter = nullptr;
+    sharedPrintInfo.set(nullptr);
 }
 
 BaseEnvironment& Environment::base() {

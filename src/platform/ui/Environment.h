@@ -6,10 +6,13 @@
 #include "platform/security/SecurityEnvironment.h"
 #include "platform/system/SystemEnvironment.h"
 #include "platform/text/TextEnvironment.h"
+#include "platform/ui/PageLayout.h"
+#include "platform/ui/PrintInfo.h"
 #include "platform/ui/PrintOperation.h"
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 namespace platform {
 
@@ -23,9 +26,10 @@ class SharedFontManager;
 
 // The shared objects of the program in one place: the application, the document
 // controller, the interface and services registries, the general pasteboard, the main
-// bundle, the font manager, the print presenter and, through the parts of the layers
-// below, the settings store and its controller, the secure-random override, the workspace
-// and the spell checker. The program builds one at start (main), a test one per fixture.
+// bundle, the font manager, the shared print info, the print and page layout presenters
+// and the operations they show, and, through the parts of the layers below, the settings
+// store and its controller, the secure-random override, the workspace and the spell
+// checker. The program builds one at start (main), a test one per fixture.
 // While it lives it is current (the last one built, until it ends), and the shared
 // accessors (Application::sharedApplication, UserDefaults::standardUserDefaults...) read
 // it; each makes its object on first use unless one was given, and giving none makes the
@@ -56,8 +60,14 @@ public:
     SharedSlot<Pasteboard> generalPasteboard;
     SharedSlot<Bundle> mainBundle;
     SharedSlot<SharedFontManager> fontManager;
-    // Main thread only; none until the front end installs one.
+    SharedSlot<PrintInfo> sharedPrintInfo;
+    // Main thread only; none until the front end installs them.
     PrintOperation::Presenter printPresenter;
+    PageLayout::Presenter pageLayoutPresenter;
+    // Those shown and not yet answered, so that a window's can be cancelled; the
+    // presenters hold them.
+    std::vector<std::weak_ptr<PrintOperation>> pendingPrintOperations;
+    std::vector<std::weak_ptr<PageLayout>> pendingPageLayouts;
 
 private:
     friend class EnvironmentPart<Environment>;

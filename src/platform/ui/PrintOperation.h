@@ -2,6 +2,7 @@
 
 #include "platform/base/Object.h"
 #include "platform/base/Property.h"
+#include "platform/ui/PrintInfo.h"
 
 #include <functional>
 #include <memory>
@@ -9,10 +10,13 @@
 namespace platform {
 
 class View;
+class Window;
 
 // Printing a view with the print panel: running the operation hands it to the presenter
 // (the Qt backend's print dialog, or a test) and returns at once; the presenter renders
-// the view and answers with complete or cancel. Observers of "state" hear the answer.
+// the view on pages laid out by printInfo(), the shared print info as it was when the
+// operation was made, and answers with complete or cancel. Observers of "state" hear the
+// answer.
 class PrintOperation : public Object {
 public:
     enum class State { Pending, Printed, Cancelled };
@@ -28,7 +32,11 @@ public:
 
     explicit PrintOperation(std::shared_ptr<View> view);
 
+    // Cancels every operation still pending whose view lies in the window.
+    static void cancelOperationsOfWindow(const Window& window);
+
     [[nodiscard]] const std::shared_ptr<View>& view() const { return view_; }
+    [[nodiscard]] const PrintInfo& printInfo() const { return printInfo_; }
     [[nodiscard]] State state() const { return state_.get(); }
     [[nodiscard]] const Property<State>& stateProperty() const { return state_; }
 
@@ -42,6 +50,7 @@ private:
     void finish(State state);
 
     std::shared_ptr<View> view_;
+    PrintInfo printInfo_;
     Property<State> state_{*this, u"state", State::Pending};
     Completion completion_;
 };

@@ -2,6 +2,7 @@
 #include "platform/base/FileWriter.h"
 #include "platform/ui/DocumentAlerts.h"
 #include "platform/ui/MenuItem.h"
+#include "platform/ui/PageLayout.h"
 #include "platform/ui/SavePanel.h"
 #include "platform/ui/UserInterfaceValidation.h"
 
@@ -294,6 +295,16 @@ TEST_F(DocumentLifecycleTest, ValidationFollowsThePlatformsRules) {
     EXPECT_TRUE(UserInterfaceValidation::validateMenuItem(*app, *item));
     document->updateChangeCount(ChangeUndone);
     EXPECT_FALSE(UserInterfaceValidation::validateMenuItem(*app, *item));
+}
+
+TEST_F(DocumentLifecycleTest, PageSetupIsForTheDocumentsWindow) {
+    std::vector<std::shared_ptr<PageLayout>> shown;
+    PageLayout::setPresenter([&](const auto& layout) { shown.push_back(layout); });
+    auto document = newDocument();
+    EXPECT_TRUE(document->tryToPerform(u"runPageLayout:", nullptr));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0]->window(), document->windowForSheet());
+    EXPECT_EQ(shown[0]->state(), PageLayout::State::Pending);
 }
 
 TEST_F(DocumentLifecycleTest, TheChangeCountIsObservable) {
