@@ -7,6 +7,7 @@
 #include "document/MyDocument.h"
 #include "platform/ui/MenuItem.h"
 #include "platform/ui/OpenPanel.h"
+#include "platform/ui/PageLayout.h"
 #include "platform/ui/PrintOperation.h"
 #include "platform/ui/SecureTextField.h"
 #include "platform/ui/TextStorage.h"
@@ -134,7 +135,8 @@ void MyDocument::endWindowDialogs() {
     if (!myWindow_)
         return;
     myWindow_->endAllSheets();
-    // XXX platform::PrintOperation::cancelOperationsOfWindow(*myWindow_);
+    platform::PrintOperation::cancelOperationsOfWindow(*myWindow_);
+    platform::PageLayout::cancelLayoutsOfWindow(*myWindow_);
 }
 
 // Validation -------------------------------------------------------------------------------
