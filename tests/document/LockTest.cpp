@@ -1,6 +1,7 @@
 #include "DocumentTest.h"
 #include "platform/base/FileWriter.h"
 #include "platform/ui/OpenPanel.h"
+#include "platform/ui/PrintOperation.h"
 #include "platform/ui/TextStorage.h"
 
 #include <cerrno>
@@ -170,12 +171,18 @@ TEST_F(Lock, AutomaticallyEndsEverySheetOfTheWindowUnanswered) {
     ASSERT_TRUE(std::dynamic_pointer_cast<platform::SavePanel>(window->attachedSheet()));
     document->editPublicNote(nullptr);
     document->importFromTEXT(nullptr);
+    std::shared_ptr<platform::PrintOperation> printing;
+    platform::PrintOperation::setPresenter(
+        [&printing](const std::shared_ptr<platform::PrintOperation>& shown) { printing = shown; });
+    document->printDocument(nullptr);
+    ASSERT_TRUE(printing);
 
     document->lockAutomatically();
     loop.runUntilIdle();
     EXPECT_TRUE(document->isEncrypted()->boolValue());
     EXPECT_FALSE(window->attachedSheet());
     EXPECT_FALSE(std::filesystem::exists(folder / "notes.txt"));
+    EXPECT_EQ(printing->state(), platform::PrintOperation::State::Cancelled);
 }
 
 TEST_F(Lock, AutomaticallyAQueuedExportPanelNeverShows) {
