@@ -35,6 +35,13 @@ void SheetDialog::keyPressEvent(QKeyEvent* event) {
     ModelDialog::keyPressEvent(event);
 }
 
+// The model chose the first responder when the sheet was attached, before this dialog was
+// shown: Qt's own choice, the first child that takes the focus, may be another.
+void SheetDialog::showEvent(QShowEvent* event) {
+    ModelDialog::showEvent(event);
+    showFirstResponder();
+}
+
 void SheetDialog::showContentView() {
     if (content_) {
         content_->hide();
