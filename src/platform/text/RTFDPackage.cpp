@@ -6,16 +6,6 @@
 #include "platform/text/SerializedFileWrapper.h"
 
 namespace platform {
-namespace {
-
-// As RTFReader tells RTF from other bytes, without reading it all.
-bool startsAsRTF(std::string_view bytes) {
-    const std::size_t start = bytes.find_first_not_of(" \t\r\n");
-    return start != std::string_view::npos && bytes.substr(start, 5) == "{\\rtf";
-}
-
-} // namespace
-
 RTFDPackage RTFDPackage::fromAttributedString(const AttributedString& text) {
     return fromAttributedString(text, {0, text.length()});
 }
@@ -57,7 +47,7 @@ Result<RTFDPackage> RTFDPackage::readFromFolder(const std::filesystem::path& fol
     const auto text = files->find(String(textFileName));
     if (text == files->end())
         return failure(String(u"The RTFD package ") + name + u" has no TXT.rtf.");
-    if (!startsAsRTF(bytesOf(text->second)))
+    if (!RTFReader::startsAsRTF(bytesOf(text->second)))
         return failure(String(u"\u201CTXT.rtf\u201D in ") + name + u" is not RTF.");
     return RTFDPackage(std::move(*files));
 }

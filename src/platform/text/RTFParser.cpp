@@ -3,6 +3,7 @@
 #include "platform/base/HexDigit.h"
 #include "platform/text/RTFCodePage.h"
 #include "platform/text/RTFFieldInstruction.h"
+#include "platform/text/RTFReader.h"
 
 #include <algorithm>
 #include <utility>
@@ -25,11 +26,6 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool startsAsRTF(std::string_view input) {
-    const std::size_t start = input.find_first_not_of(" \t\r\n");
-    return start != std::string_view::npos && input.substr(start, 5) == "{\\rtf";
-}
-
 // Words that \* may precede without the group being skipped.
 bool isIgnorableDestination(RTFKeyword word) {
     return word == K::FieldInstruction || word == K::ShapePicture || word == K::FileAttachment ||
@@ -48,7 +44,7 @@ RTFParser::RTFParser(std::string_view input, const RTFReader::AttachmentResolver
     : input_(input), resolver_(resolver) {}
 
 std::optional<AttributedString> RTFParser::parse() {
-    if (!startsAsRTF(input_))
+    if (!RTFReader::startsAsRTF(input_))
         return std::nullopt;
     at_ = input_.find('{');
     // Every character takes at least one byte of RTF.

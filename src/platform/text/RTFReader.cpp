@@ -4,6 +4,11 @@
 
 namespace platform {
 
+bool RTFReader::startsAsRTF(std::string_view bytes) {
+    const std::size_t start = bytes.find_first_not_of(" \t\r\n");
+    return start != std::string_view::npos && bytes.substr(start, 5) == "{\\rtf";
+}
+
 std::optional<AttributedString> RTFReader::read(std::string_view rtf) {
     return RTFParser(rtf, nullptr).parse();
 }

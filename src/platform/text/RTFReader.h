@@ -28,7 +28,10 @@ public:
     // Deeper groups end the reading, as a fault.
     static constexpr std::size_t maxGroupDepth = 1000;
 
-    // None when the bytes do not begin as RTF ("{\rtf").
+    // Whether the bytes begin as RTF ("{\rtf", after white space), without reading them.
+    [[nodiscard]] static bool startsAsRTF(std::string_view bytes);
+
+    // None when the bytes do not begin as RTF.
     [[nodiscard]] static std::optional<AttributedString> read(std::string_view rtf);
     // For the RTF of an RTFD package, whose attachments are files beside it.
     [[nodiscard]] static std::optional<AttributedString>
