@@ -1,8 +1,6 @@
 #include "document/BodyExport.h"
 
 #include "platform/base/FileWriter.h"
-#include "platform/base/PosixPath.h"
-#include "platform/text/RTFDPackage.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/TextStorage.h"
 
@@ -36,15 +34,6 @@ Result<> writeData(const platform::Data& data, const String& path) {
     return {};
 }
 
-// The package's own writer, for its reason: the text's tells only whether it wrote.
-Result<> writeRTFD(const platform::Text& text, const String& path) {
-    const auto location = platform::posixPath(path);
-    if (!location)
-        return tl::unexpected(Error{platform::unusablePathReason, {}});
-    return platform::RTFDPackage::fromAttributedString(text.textStorage()->attributedString())
-        .writeToFolder(*location);
-}
-
 } // namespace
 
 const BodyExport::Description& BodyExport::describe(BodyFileKind kind) {
@@ -76,5 +65,5 @@ Result<> BodyExport::write(BodyFileKind kind, const platform::Text& text, const 
     case BodyFileKind::RTFD:
         break;
     }
-    return writeRTFD(text, path);
+    return text.writeRTFDToFile(path, true);
 }

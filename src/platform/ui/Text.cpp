@@ -209,13 +209,11 @@ Result<> Text::readRTFDFromFile(const String& path) {
     return {};
 }
 
-bool Text::writeRTFDToFile(const String& path, bool) const {
+Result<> Text::writeRTFDToFile(const String& path, bool) const {
     const auto location = fileSystemPath(path);
     if (!location)
-        return false;
-    return RTFDPackage::fromAttributedString(storage_->attributedString())
-        .writeToFolder(*location)
-        .has_value();
+        return failure(unusablePathReason);
+    return RTFDPackage::fromAttributedString(storage_->attributedString()).writeToFolder(*location);
 }
 
 void Text::didChangeText() {

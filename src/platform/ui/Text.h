@@ -96,7 +96,7 @@ public:
     // read.
     [[nodiscard]] Result<> readRTFDFromFile(const String& path);
     // Always atomic: the package is written beside and then takes the old one's place.
-    [[nodiscard]] bool writeRTFDToFile(const String& path, bool atomically) const;
+    [[nodiscard]] Result<> writeRTFDToFile(const String& path, bool atomically) const;
 
     // Tells the delegate and the window that the text changed; the user's edits call it
     // themselves.

@@ -280,7 +280,7 @@ TEST_F(RTFDFiles, APackageTravelsThroughFilesAndDataWithItsAttachments) {
     EXPECT_EQ(body.attributesAt(picture).attachment->fileName(), u"Pasted Graphic.png");
 
     const fs::path exported = folder / "export.rtfd";
-    ASSERT_TRUE(view->writeRTFDToFile(utf16(exported), true));
+    ASSERT_TRUE(view->writeRTFDToFile(utf16(exported), true).has_value());
     const auto reread = std::make_shared<Text>();
     ASSERT_TRUE(reread->readRTFDFromFile(utf16(exported)));
     EXPECT_EQ(reread->textStorage()->attributedString(), body);
@@ -324,7 +324,7 @@ TEST_F(RTFDFiles, ReadingTakesAnRTFFileAndRefusesWhatIsNeither) {
 
     ASSERT_TRUE(scratch->readRTFDFromFile(utf16(rtf)));
     EXPECT_EQ(scratch->string(), u"read");
-    EXPECT_FALSE(scratch->writeRTFDToFile(utf16(rtf / "inside-a-file.rtfd"), true));
+    EXPECT_FALSE(scratch->writeRTFDToFile(utf16(rtf / "inside-a-file.rtfd"), true).has_value());
 }
 
 TEST_F(TextViewTest, PrintAsksThePrintPanelForTheView) {
