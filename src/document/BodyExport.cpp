@@ -4,7 +4,6 @@
 #include "platform/ui/Text.h"
 #include "platform/ui/TextStorage.h"
 
-using platform::Error;
 using platform::Result;
 using platform::String;
 
@@ -30,7 +29,7 @@ Result<> writeData(const platform::Data& data, const String& path) {
     platform::FileWriter writer;
     const auto written = writer.writeData(data, path);
     if (!written)
-        return tl::unexpected(written.error());
+        return platform::failure(written.error());
     return {};
 }
 
@@ -57,7 +56,7 @@ Result<> BodyExport::write(BodyFileKind kind, const platform::Text& text, const 
     case BodyFileKind::Text: {
         const auto utf8 = platform::toUtf8(text.string());
         if (!utf8)
-            return tl::unexpected(Error{u"The text holds characters that have no UTF-8 form.", {}});
+            return platform::failure(u"The text holds characters that have no UTF-8 form.");
         return writeData(platform::dataFromBytes(*utf8), path);
     }
     case BodyFileKind::RTF:

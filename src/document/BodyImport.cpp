@@ -4,7 +4,6 @@
 #include "platform/ui/Text.h"
 #include "platform/ui/TextStorage.h"
 
-using platform::Error;
 using platform::Result;
 using platform::String;
 
@@ -29,10 +28,10 @@ platform::Result<> BodyImport::insert(BodyFileKind kind, const String& path, pla
 Result<> BodyImport::insertText(const String& path, platform::Text& text) {
     const auto bytes = platform::FileReader::readData(path, sizeLimit);
     if (!bytes)
-        return tl::unexpected(bytes.error());
+        return platform::failure(bytes.error());
     const auto string = platform::fromUtf8(platform::bytesOf(*bytes));
     if (!string)
-        return tl::unexpected(Error{u"The file is not UTF-8 text.", {}});
+        return platform::failure(u"The file is not UTF-8 text.");
     text.replaceCharactersInRange(text.selectedRange(), *string);
     return {};
 }
@@ -40,9 +39,9 @@ Result<> BodyImport::insertText(const String& path, platform::Text& text) {
 Result<> BodyImport::insertRTF(const String& path, platform::Text& text) {
     const auto bytes = platform::FileReader::readData(path, sizeLimit);
     if (!bytes)
-        return tl::unexpected(bytes.error());
+        return platform::failure(bytes.error());
     if (!text.replaceCharactersInRangeWithRTF(text.selectedRange(), *bytes))
-        return tl::unexpected(Error{u"The file is not in RTF format.", {}});
+        return platform::failure(u"The file is not in RTF format.");
     return {};
 }
 
@@ -53,6 +52,6 @@ Result<> BodyImport::insertRTFD(const String& path, platform::Text& text) {
         return read;
     const auto package = scratch.RTFDFromRange({0, scratch.textStorage()->length()});
     if (!text.replaceCharactersInRangeWithRTFD(text.selectedRange(), package))
-        return tl::unexpected(Error{u"The file is not an RTFD package.", {}});
+        return platform::failure(u"The file is not an RTFD package.");
     return {};
 }
