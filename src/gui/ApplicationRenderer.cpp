@@ -48,6 +48,8 @@ ApplicationRenderer::~ApplicationRenderer() {
     for (auto& rendered : rendered_)
         delete rendered.widget.data();
     rendered_.clear();
+    for (auto& widget : closing_)
+        delete widget.data();
     PrintPresenter::uninstall();
     PageLayoutPresenter::uninstall();
     if (platform::Workspace::sharedWorkspace() == workspace_)
@@ -65,12 +67,14 @@ WindowWidget* ApplicationRenderer::widgetFor(const platform::Window& window) con
 
 void ApplicationRenderer::renderWindows() {
     const auto windows = application_->windows();
+    std::erase_if(closing_, [](const QPointer<WindowWidget>& widget) { return widget.isNull(); });
     std::erase_if(rendered_, [&](Rendered& rendered) {
         if (std::find(windows.begin(), windows.end(), rendered.window) != windows.end())
             return false;
         if (rendered.widget) {
             rendered.widget->hide();
             rendered.widget->deleteLater();
+            closing_.push_back(rendered.widget);
         }
         return true;
     });

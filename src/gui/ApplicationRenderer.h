@@ -54,6 +54,8 @@ private:
     ScreenMapping mapping_;
     ActivationGuard activation_;
     std::vector<Rendered> rendered_;
+    // Widgets of closed windows, deleted later; they share activation_ until they go.
+    std::vector<QPointer<WindowWidget>> closing_;
     bool renderPending_ = false;
     platform::Observation keyWindowChanged_;
 };

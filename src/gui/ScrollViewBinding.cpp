@@ -12,6 +12,9 @@ ScrollViewBinding::ScrollViewBinding(std::shared_ptr<platform::ScrollView> scrol
                                      QScrollArea* widget)
     : ViewBinding(scrollView, widget), scrollView_(std::move(scrollView)), scrollArea_(widget) {
     scrollArea_->setWidgetResizable(true);
+    // The model's scroll view never takes the focus: a sheet's or a window's first key view
+    // is what it holds, not the frame around it, where typing would go nowhere.
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
     showDocumentView();
     observe(scrollView_->documentViewProperty(), [this] { showDocumentView(); });
 }

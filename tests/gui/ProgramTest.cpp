@@ -1,151 +1,16 @@
-#include "GuiTest.h"
-#include "document/MyDocument.h"
-#include "gui/AlertDialog.h"
-#include "gui/ApplicationRenderer.h"
-#include "gui/PanelDialog.h"
-#include "gui/QtRunLoop.h"
-#include "gui/QtString.h"
-#include "gui/SheetBinding.h"
-#include "gui/ViewBinding.h"
-#include "gui/WindowWidget.h"
-#include "interface/ApplicationMain.h"
-#include "platform/base/ScopedMainRunLoop.h"
+#include "ProgramFixture.h"
 #include "platform/base/URL.h"
-#include "platform/ui/Alert.h"
-#include "platform/ui/AlertPanel.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/DocumentController.h"
-#include "platform/ui/Environment.h"
-#include "platform/ui/InterfaceRegistry.h"
-#include "platform/ui/ScrollView.h"
 #include "platform/ui/SecureTextField.h"
 #include "platform/ui/TextView.h"
 #include "platform/ui/Window.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBlock>
-#include <QTextEdit>
-#include <gtest/gtest.h>
+#include <QFile>
 
 namespace {
 
 using platform::String;
-
-// The program as main starts it, on the test's Qt application, with its settings in a
-// folder of the test's own.
-class ProgramTest : public testing::Test {
-protected:
-    ProgramTest() {
-        program.prepare(1, arguments);
-        renderer = std::make_unique<gui::ApplicationRenderer>(program.application());
-    }
-    ~ProgramTest() override {
-        for (const auto& document : std::vector(program.controller()->documents()))
-            document->close();
-        renderer.reset();
-    }
-
-    static bool waitUntil(const std::function<bool()>& condition) {
-        return guitest::waitUntil(condition);
-    }
-
-    [[nodiscard]] std::shared_ptr<MyDocument> onlyDocument() const {
-        const auto& documents = program.controller()->documents();
-        return documents.size() == 1 ? std::dynamic_pointer_cast<MyDocument>(documents.front())
-                                     : nullptr;
-    }
-
-    [[nodiscard]] gui::WindowWidget* widgetOf(const std::shared_ptr<MyDocument>& document) const {
-        return document && document->myWindow() ? renderer->widgetFor(*document->myWindow())
-                                                : nullptr;
-    }
-
-    template <typename Widget>
-    static Widget* controlOf(QWidget* root, const std::shared_ptr<platform::View>& view) {
-        gui::ViewBinding* binding = gui::ViewBinding::find(root, view.get());
-        return binding ? qobject_cast<Widget*>(binding->focusWidget()) : nullptr;
-    }
-
-    // The window's sheet once it is a dialog of that kind.
-    template <typename Dialog> static Dialog* sheetOf(gui::WindowWidget* widget) {
-        Dialog* found = nullptr;
-        waitUntil([&] {
-            found = dynamic_cast<Dialog*>(widget->sheets().dialog());
-            return found && found->isVisible();
-        });
-        return found;
-    }
-
-    // Types the password into both fields of the new document's password sheet.
-    static void typePasswordTwice(gui::WindowWidget* widget, QDialog*& sheet) {
-        sheet = sheetOf<QDialog>(widget);
-        ASSERT_NE(sheet, nullptr);
-        QList<QLineEdit*> fields;
-        for (auto* field : sheet->findChildren<QLineEdit*>())
-            if (field->echoMode() == QLineEdit::Password && field->isVisible())
-                fields.append(field);
-        ASSERT_EQ(fields.size(), 2);
-        for (auto* field : fields)
-            QTest::keyClicks(field, "orchid7");
-    }
-
-    static void click(QWidget* root, const QString& title) {
-        for (auto* button : root->findChildren<QPushButton*>())
-            if (button->text() == title && button->isVisible()) {
-                QTest::mouseClick(button, Qt::LeftButton);
-                return;
-            }
-        ADD_FAILURE() << "no button " << title.toStdString();
-    }
-
-    // Answers the alert shown as the window's sheet with its only button.
-    static void answerAlert(gui::WindowWidget* widget, const String& message) {
-        auto* dialog = sheetOf<gui::AlertDialog>(widget);
-        ASSERT_NE(dialog, nullptr) << "no alert " << gui::toQString(message).toStdString();
-        EXPECT_EQ(dialog->alert()->messageText(), message);
-        QTest::mouseClick(dialog->buttons().front(), Qt::LeftButton);
-        EXPECT_TRUE(waitUntil([&] { return widget->sheets().dialog() == nullptr; }));
-    }
-
-    // Chooses the main menu's command in the window's menu bar, once its menu has been
-    // validated as opening it does.
-    static void choose(QWidget* widget, const QString& title) {
-        for (auto* action : widget->findChildren<QAction*>())
-            if (action->text() == title) {
-                if (auto* menu = qobject_cast<QMenu*>(action->parent()))
-                    emit menu->aboutToShow();
-                action->trigger();
-                return;
-            }
-        ADD_FAILURE() << "no menu item " << title.toStdString();
-    }
-
-    static bool isBoldAt(QTextEdit* edit, int position) {
-        QTextCursor cursor(edit->document());
-        cursor.setPosition(position + 1);
-        return cursor.charFormat().fontWeight() >= QFont::Bold;
-    }
-
-    QTemporaryDir settings;
-    QTemporaryDir folder;
-    char name[11] = "sealscribe";
-    char* arguments[2] = {name, nullptr};
-    gui::QtRunLoop loop{gui::QtRunLoop::Clock::Manual};
-    platform::ScopedMainRunLoop installed{loop};
-    // As main builds it; before the program, which fills it.
-    platform::Environment environment{std::filesystem::path(settings.path().toStdString()) /
-                                      "Sealscribe"};
-    ApplicationMain program{nullptr};
-    std::unique_ptr<gui::ApplicationRenderer> renderer;
-};
+using ProgramTest = guitest::ProgramFixture;
 
 TEST_F(ProgramTest, WritesAndReadsBackALockedDocument) {
     const QString path = folder.filePath("Diary.sealscribe");
@@ -174,12 +39,7 @@ TEST_F(ProgramTest, WritesAndReadsBackALockedDocument) {
     EXPECT_EQ(document->myTextView()->string(), u"Dear diary");
 
     choose(widget, "Save As\u2026");
-    auto* panel = sheetOf<gui::PanelDialog>(widget);
-    ASSERT_NE(panel, nullptr);
-    auto* nameField = panel->findChild<QLineEdit*>("fileNameEdit");
-    ASSERT_NE(nameField, nullptr);
-    nameField->setText(path);
-    QTest::keyClick(nameField, Qt::Key_Return);
+    ASSERT_NO_FATAL_FAILURE(enterFileName(widget, path));
     ASSERT_TRUE(waitUntil([&] { return !document->isDocumentEdited(); }));
     ASSERT_TRUE(QFile::exists(path));
 
@@ -250,10 +110,7 @@ TEST_F(ProgramTest, AnEditAfterASaveIsMarkedAskedAboutAndSaved) {
     auto* panel = sheetOf<gui::PanelDialog>(widget);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->nameFilters(), QStringList{"Sealscribe documents (*.sealscribe)"});
-    auto* nameField = panel->findChild<QLineEdit*>("fileNameEdit");
-    ASSERT_NE(nameField, nullptr);
-    nameField->setText(path);
-    QTest::keyClick(nameField, Qt::Key_Return);
+    ASSERT_NO_FATAL_FAILURE(enterFileName(widget, path));
     ASSERT_TRUE(waitUntil([&] { return !document->isDocumentEdited(); }));
     EXPECT_TRUE(widget->windowTitle().endsWith("[*]"));
     EXPECT_FALSE(widget->isWindowModified());

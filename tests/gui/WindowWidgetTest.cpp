@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolBar>
@@ -194,6 +195,30 @@ TEST_F(WindowWidgetTest, CloseButtonAndActivationAskTheModel) {
     EXPECT_FALSE(firstWidget->isVisible());
     ASSERT_TRUE(waitUntil([&] { return widgetOf(*first) == nullptr; }));
     EXPECT_EQ(app->windows(), std::vector<std::shared_ptr<Window>>{second});
+}
+
+// Keeps its object's deferred deletion from running, as when the renderer goes first.
+class DeferredDeleteHolder : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::DeferredDelete;
+    }
+};
+
+// The widget of a closed window is deleted later; it shares the renderer's state, so it
+// must not outlive the renderer and take a late activation after it.
+TEST_F(WindowWidgetTest, AClosedWindowsWidgetGoesWithTheRenderer) {
+    const auto window = shownWindow(content);
+    const QPointer<gui::WindowWidget> widget = widgetOf(*window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
+    DeferredDeleteHolder holder;
+    widget->installEventFilter(&holder);
+    window->close();
+    ASSERT_TRUE(waitUntil([&] { return widgetOf(*window) == nullptr; }));
+    ASSERT_FALSE(widget.isNull());
+
+    renderer.reset();
+    EXPECT_TRUE(widget.isNull());
 }
 
 } // namespace
