@@ -82,8 +82,11 @@ void Window::makeKeyAndOrderFront(const Sender&) {
 }
 
 void Window::focusInitialFirstResponder() {
-    if (std::exchange(focusedInitially_, true) || firstResponderHeld_.lock())
-        return;
+    if (!std::exchange(focusedInitially_, true) && !firstResponderHeld_.lock())
+        focusInitialKeyView();
+}
+
+void Window::focusInitialKeyView() {
     auto initial = initialFirstResponder();
     if (!initial || KeyViewLoop::isHiddenInTree(*initial))
         initial = KeyViewLoop::firstKeyView(contentView());
@@ -213,7 +216,9 @@ void Window::attach(SheetQueue::Entry entry) {
     const auto sheet = entry.sheet;
     sheets_.attach(std::move(entry));
     sheet->setVisible(true);
-    sheet->focusInitialFirstResponder();
+    // Each showing starts where the sheet's first showing did, not at the button that
+    // ended the last one.
+    sheet->focusInitialKeyView();
     attachedSheet_.changed();
     if (isKeyWindow())
         Application::sharedApplication()->makeKeyWindow(sheet);

@@ -190,6 +190,7 @@ private:
     void resizeKeepingTop(double newHeight);
     void layoutContentView();
     void focusInitialFirstResponder();
+    void focusInitialKeyView();
     void setMiniaturized(bool miniaturized) { miniaturized_.change(miniaturized); }
 
     Property<Rect> frame_;
