@@ -7,6 +7,7 @@
 #include "platform/system/SystemEnvironment.h"
 #include "platform/text/TextEnvironment.h"
 #include "platform/ui/PageLayout.h"
+#include "platform/ui/PendingDialogs.h"
 #include "platform/ui/PrintInfo.h"
 #include "platform/ui/PrintOperation.h"
 
@@ -64,10 +65,8 @@ public:
     // Main thread only; none until the front end installs them.
     PrintOperation::Presenter printPresenter;
     PageLayout::Presenter pageLayoutPresenter;
-    // Those shown and not yet answered, so that a window's can be cancelled; the
-    // presenters hold them.
-    std::vector<std::weak_ptr<PrintOperation>> pendingPrintOperations;
-    std::vector<std::weak_ptr<PageLayout>> pendingPageLayouts;
+    PendingDialogs<PrintOperation> pendingPrintOperations;
+    PendingDialogs<PageLayout> pendingPageLayouts;
 
 private:
     friend class EnvironmentPart<Environment>;

@@ -2,8 +2,6 @@
 
 #include "platform/ui/Environment.h"
 
-#include <algorithm>
-
 namespace platform {
 
 void PageLayout::setPresenter(Presenter presenter) {
@@ -25,18 +23,16 @@ void PageLayout::beginSheetModalForWindow(std::shared_ptr<Window> window, Comple
         return;
     }
     const auto self = std::static_pointer_cast<PageLayout>(shared_from_this());
-    environment.pendingPageLayouts.push_back(self);
+    environment.pendingPageLayouts.add(self);
     shown(self);
 }
 
 void PageLayout::cancelLayoutsOfWindow(const Window& window) {
-    std::vector<std::shared_ptr<PageLayout>> ofWindow;
-    for (const auto& pending : Environment::current().pendingPageLayouts)
-        if (auto layout = pending.lock(); layout && layout->window().get() == &window)
-            ofWindow.push_back(std::move(layout));
-    // A completion may begin another one, which this cancel leaves alone.
-    for (const auto& layout : ofWindow)
-        layout->cancel();
+    Environment::current().pendingPageLayouts.cancelOfWindow(window);
+}
+
+bool PageLayout::belongsTo(const Window& window) const {
+    return window_.get() == &window;
 }
 
 void PageLayout::complete() {
@@ -52,10 +48,7 @@ void PageLayout::cancel() {
 void PageLayout::finish(State state) {
     if (this->state() != State::Pending)
         return;
-    std::erase_if(Environment::current().pendingPageLayouts, [this](const auto& pending) {
-        const auto layout = pending.lock();
-        return !layout || layout.get() == this;
-    });
+    Environment::current().pendingPageLayouts.remove(*this);
     state_.set(state);
     if (auto completion = std::move(completion_))
         completion(state == State::Accepted);

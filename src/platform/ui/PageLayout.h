@@ -33,6 +33,8 @@ public:
 
     // Cancels every page layout still pending for the window.
     static void cancelLayoutsOfWindow(const Window& window);
+    // Whether it is shown for the window.
+    [[nodiscard]] bool belongsTo(const Window& window) const;
 
     [[nodiscard]] const std::shared_ptr<Window>& window() const { return window_; }
     [[nodiscard]] PrintInfo& printInfo() { return printInfo_; }

@@ -3,8 +3,6 @@
 #include "platform/ui/Environment.h"
 #include "platform/ui/View.h"
 
-#include <algorithm>
-
 namespace platform {
 
 void PrintOperation::setPresenter(Presenter presenter) {
@@ -27,20 +25,16 @@ void PrintOperation::runOperation(Completion completion) {
         return;
     }
     const auto self = std::static_pointer_cast<PrintOperation>(shared_from_this());
-    environment.pendingPrintOperations.push_back(self);
+    environment.pendingPrintOperations.add(self);
     shown(self);
 }
 
 void PrintOperation::cancelOperationsOfWindow(const Window& window) {
-    std::vector<std::shared_ptr<PrintOperation>> ofWindow;
-    for (const auto& pending : Environment::current().pendingPrintOperations) {
-        auto operation = pending.lock();
-        if (operation && operation->view() && operation->view()->window().get() == &window)
-            ofWindow.push_back(std::move(operation));
-    }
-    // A completion may run another operation, which this cancel leaves alone.
-    for (const auto& operation : ofWindow)
-        operation->cancel();
+    Environment::current().pendingPrintOperations.cancelOfWindow(window);
+}
+
+bool PrintOperation::belongsTo(const Window& window) const {
+    return view_ && view_->window().get() == &window;
 }
 
 void PrintOperation::complete() {
@@ -54,10 +48,7 @@ void PrintOperation::cancel() {
 void PrintOperation::finish(State state) {
     if (this->state() != State::Pending)
         return;
-    std::erase_if(Environment::current().pendingPrintOperations, [this](const auto& pending) {
-        const auto operation = pending.lock();
-        return !operation || operation.get() == this;
-    });
+    Environment::current().pendingPrintOperations.remove(*this);
     state_.set(state);
     if (auto completion = std::move(completion_))
         completion(state == State::Printed);

@@ -34,6 +34,8 @@ public:
 
     // Cancels every operation still pending whose view lies in the window.
     static void cancelOperationsOfWindow(const Window& window);
+    // Whether it is shown for the window.
+    [[nodiscard]] bool belongsTo(const Window& window) const;
 
     [[nodiscard]] const std::shared_ptr<View>& view() const { return view_; }
     [[nodiscard]] const PrintInfo& printInfo() const { return printInfo_; }
