@@ -8,18 +8,8 @@
 #include <QRadioButton>
 
 namespace gui {
-namespace {
-
-std::unique_ptr<QPrinter> printerFor(const platform::PageLayout& layout) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    applyPageLayout(*printer, layout.printInfo());
-    return printer;
-}
-
-} // namespace
-
 PageSetupDialog::PageSetupDialog(std::shared_ptr<platform::PageLayout> layout, QWidget* parent)
-    : OwnedPrinter(printerFor(*layout)), QPageSetupDialog(ownedPrinter.get(), parent),
+    : OwnedPrinter(printerFor(layout->printInfo())), QPageSetupDialog(ownedPrinter.get(), parent),
       layout_(std::move(layout)) {
     connect(this, &QDialog::finished, this, [this](int result) { answer(result); });
     stateChanged_ = layout_->stateProperty().observe([this] {

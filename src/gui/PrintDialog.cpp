@@ -5,18 +5,8 @@
 #include "platform/ui/PrintOperation.h"
 
 namespace gui {
-namespace {
-
-std::unique_ptr<QPrinter> printerFor(const platform::PrintOperation& operation) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    applyPageLayout(*printer, operation.printInfo());
-    return printer;
-}
-
-} // namespace
-
 PrintDialog::PrintDialog(std::shared_ptr<platform::PrintOperation> operation, QWidget* parent)
-    : OwnedPrinter(printerFor(*operation)), QPrintDialog(ownedPrinter.get(), parent),
+    : OwnedPrinter(printerFor(operation->printInfo())), QPrintDialog(ownedPrinter.get(), parent),
       operation_(std::move(operation)) {
     connect(this, &QDialog::finished, this, [this](int result) { answer(result); });
     stateChanged_ = operation_->stateProperty().observe([this] {

@@ -29,12 +29,14 @@ platform::PrintInfo fromQPageLayout(const QPageLayout& layout) {
     return printInfo;
 }
 
-void applyPageLayout(QPrinter& printer, const platform::PrintInfo& printInfo) {
+std::unique_ptr<QPrinter> printerFor(const platform::PrintInfo& printInfo) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     const QPageLayout layout = toQPageLayout(printInfo);
-    if (printer.setPageLayout(layout))
-        return;
-    (void)printer.setPageSize(layout.pageSize());
-    (void)printer.setPageOrientation(layout.orientation());
+    if (!printer->setPageLayout(layout)) {
+        (void)printer->setPageSize(layout.pageSize());
+        (void)printer->setPageOrientation(layout.orientation());
+    }
+    return printer;
 }
 
 } // namespace gui

@@ -3,6 +3,7 @@
 #include "platform/ui/PrintInfo.h"
 
 #include <QPageLayout>
+#include <memory>
 
 class QPrinter;
 
@@ -12,8 +13,8 @@ namespace gui {
 [[nodiscard]] QPageLayout toQPageLayout(const platform::PrintInfo& printInfo);
 [[nodiscard]] platform::PrintInfo fromQPageLayout(const QPageLayout& layout);
 
-// Lays the printer's pages out by the settings; margins the printer cannot print leave its
-// own.
-void applyPageLayout(QPrinter& printer, const platform::PrintInfo& printInfo);
+// A printer whose pages are laid out by the settings; margins the printer cannot print
+// leave its own.
+[[nodiscard]] std::unique_ptr<QPrinter> printerFor(const platform::PrintInfo& printInfo);
 
 } // namespace gui
