@@ -50,13 +50,8 @@ protected:
 
     // Closes the saved document and opens its file again, unlocked.
     void reopen(const QString& path) {
-        choose(widget, "Close");
-        ASSERT_TRUE(waitUntil([&] { return program.controller()->documents().empty(); }));
-        document.reset();
-        program.controller()->openDocumentWithContentsOfURL(
-            *platform::URL::fileURLWithPath(gui::fromQString(path)), true);
-        ASSERT_TRUE(waitUntil([&] { return onlyDocument() && widgetOf(onlyDocument()); }));
-        document = onlyDocument();
+        document = closeAndReopen(widget, path);
+        ASSERT_TRUE(document);
         widget = widgetOf(document);
         body = controlOf<QTextEdit>(widget, document->myTextView());
         ASSERT_NE(body, nullptr);

@@ -12,6 +12,7 @@
 #include "gui/WindowWidget.h"
 #include "interface/ApplicationMain.h"
 #include "platform/base/ScopedMainRunLoop.h"
+#include "platform/base/URL.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/DocumentController.h"
 #include "platform/ui/Environment.h"
@@ -133,6 +134,19 @@ protected:
     static void choose(QWidget* widget, const QString& title) {
         if (auto* action = menuItem(widget, title))
             action->trigger();
+    }
+
+    // Closes the window's document by the menu and opens its file again: the new document,
+    // once its window is rendered; none when either did not happen.
+    std::shared_ptr<MyDocument> closeAndReopen(QWidget* widget, const QString& path) {
+        choose(widget, "Close");
+        if (!waitUntil([&] { return program.controller()->documents().empty(); }))
+            return nullptr;
+        program.controller()->openDocumentWithContentsOfURL(
+            *platform::URL::fileURLWithPath(gui::fromQString(path)), true);
+        if (!waitUntil([&] { return onlyDocument() && widgetOf(onlyDocument()); }))
+            return nullptr;
+        return onlyDocument();
     }
 
     // Names the file in the save or open panel shown as the window's sheet, which takes it.

@@ -43,14 +43,8 @@ TEST_F(ProgramTest, WritesAndReadsBackALockedDocument) {
     ASSERT_TRUE(waitUntil([&] { return !document->isDocumentEdited(); }));
     ASSERT_TRUE(QFile::exists(path));
 
-    choose(widget, "Close");
-    ASSERT_TRUE(waitUntil([&] { return program.controller()->documents().empty(); }));
-    document.reset();
-
-    program.controller()->openDocumentWithContentsOfURL(
-        *platform::URL::fileURLWithPath(gui::fromQString(path)), true);
-    ASSERT_TRUE(waitUntil([&] { return onlyDocument() && widgetOf(onlyDocument()); }));
-    document = onlyDocument();
+    document = closeAndReopen(widget, path);
+    ASSERT_TRUE(document);
     widget = widgetOf(document);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
     auto* password = controlOf<QLineEdit>(widget, document->passwordToDecryptField());
