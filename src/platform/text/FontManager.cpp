@@ -61,6 +61,24 @@ bool matchesStrongFamily(FcPattern* requested, FcPattern* match) {
     return false;
 }
 
+// Whether the family name can go to fontconfig.
+std::optional<std::string> familyName(const String& family) {
+    auto name = toUtf8(family);
+    if (!name || name->empty() || name->find('\0') != std::string::npos)
+        return std::nullopt;
+    return name;
+}
+
+// fontconfig's best match for the pattern, which keeps the substitutions made on it.
+Pattern bestMatch(FcConfig* config, FcPattern* requested) {
+    if (config == nullptr || !FcConfigSubstitute(config, requested, FcMatchPattern))
+        return nullptr;
+    FcDefaultSubstitute(requested);
+    FcResult result = FcResultNoMatch;
+    Pattern match(FcFontMatch(config, requested, &result));
+    return result == FcResultMatch ? std::move(match) : nullptr;
+}
+
 } // namespace
 
 struct FontManager::Config {
@@ -106,18 +124,35 @@ std::optional<Font> FontManager::fontWithName(const String& family, double point
 }
 
 bool FontManager::hasFamily(const String& family) const {
-    const auto name = toUtf8(family);
-    if (config_->config == nullptr || !name || name->empty() ||
-        name->find('\0') != std::string::npos)
+    const auto name = familyName(family);
+    if (!name)
         return false;
     const Pattern requested(FcPatternCreate());
     FcPatternAddString(requested.get(), FC_FAMILY, fcString(*name));
-    if (!FcConfigSubstitute(config_->config, requested.get(), FcMatchPattern))
-        return false;
-    FcDefaultSubstitute(requested.get());
-    FcResult result = FcResultNoMatch;
-    const Pattern match(FcFontMatch(config_->config, requested.get(), &result));
-    return match && result == FcResultMatch && matchesStrongFamily(requested.get(), match.get());
+    const Pattern match = bestMatch(config_->config, requested.get());
+    return match && matchesStrongFamily(requested.get(), match.get());
+}
+
+std::optional<FontManager::FontFile> FontManager::fontFileForFont(const Font& font) const {
+    const Pattern requested(FcPatternCreate());
+    // A name fontconfig cannot take gets its default family.
+    if (const auto name = familyName(font.family()))
+        FcPatternAddString(requested.get(), FC_FAMILY, fcString(*name));
+    FcPatternAddInteger(requested.get(), FC_WEIGHT,
+                        font.isBold() ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(requested.get(), FC_SLANT,
+                        font.isItalic() ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    if (font.pointSize() > 0)
+        FcPatternAddDouble(requested.get(), FC_SIZE, font.pointSize());
+    FcPatternAddBool(requested.get(), FC_SCALABLE, FcTrue);
+    const Pattern match = bestMatch(config_->config, requested.get());
+    FcChar8* file = nullptr;
+    if (!match || FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch)
+        return std::nullopt;
+    int index = 0;
+    if (FcPatternGetInteger(match.get(), FC_INDEX, 0, &index) != FcResultMatch)
+        index = 0;
+    return FontFile{reinterpret_cast<const char*>(file), index};
 }
 
 } // namespace platform

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -26,6 +27,17 @@ public:
 
     // Whether the family is installed under that name or a metric-compatible one.
     [[nodiscard]] bool hasFamily(const String& family) const;
+
+    // A face in a font file: the file's path and the face's index in it.
+    struct FontFile {
+        std::string path;
+        int index = 0;
+        bool operator==(const FontFile&) const = default;
+    };
+
+    // The scalable face that fontconfig gives for the font's family (or a metric-compatible
+    // one, else its fallback), traits and size; none only when no font is installed.
+    [[nodiscard]] std::optional<FontFile> fontFileForFont(const Font& font) const;
 
 private:
     struct Config;
