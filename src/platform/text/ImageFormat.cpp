@@ -4,6 +4,9 @@ namespace platform {
 namespace {
 
 constexpr std::string_view pngSignature{"\x89PNG\r\n\x1a\n", 8};
+// Little- and big-endian byte order marks, each followed by the number 42.
+constexpr std::string_view tiffLittleEndian{"II*\0", 4};
+constexpr std::string_view tiffBigEndian{"MM\0*", 4};
 
 std::uint32_t bigEndian(std::string_view bytes, std::size_t at, std::size_t count) {
     std::uint32_t value = 0;
@@ -57,14 +60,19 @@ std::optional<ImageFormat> detectImageFormat(std::string_view bytes) {
         return ImageFormat::PNG;
     if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xFF\xD8\xFF")
         return ImageFormat::JPEG;
+    const auto start = bytes.substr(0, 4);
+    if (start == tiffLittleEndian || start == tiffBigEndian)
+        return ImageFormat::TIFF;
     return std::nullopt;
 }
 
 std::optional<PixelSize> imagePixelSize(std::string_view bytes) {
     const auto format = detectImageFormat(bytes);
-    if (!format)
-        return std::nullopt;
-    return *format == ImageFormat::PNG ? pngSize(bytes) : jpegSize(bytes);
+    if (format == ImageFormat::PNG)
+        return pngSize(bytes);
+    if (format == ImageFormat::JPEG)
+        return jpegSize(bytes);
+    return std::nullopt;
 }
 
 } // namespace platform

@@ -100,6 +100,10 @@ TEST(RTFWriter, WritesOtherFilesInItsOwnIgnorableDestination) {
     const std::string body =
         bodyOf(textfixtures::attachmentText(u"a.txt", platform::dataFromBytes("hi")));
     EXPECT_EQ(body, "{\\*\\sealscribeattachment{\\*\\sealscribefilename a.txt}\n6869}");
+    // RTF pictures carry PNG and JPEG only.
+    const std::string tiff = bodyOf(textfixtures::attachmentText(
+        u"a.tif", platform::dataFromBytes(std::string_view("II*\0", 4))));
+    EXPECT_EQ(tiff, "{\\*\\sealscribeattachment{\\*\\sealscribefilename a.tif}\n49492a00}");
 }
 
 TEST(RTFWriter, ReferencesAttachmentsByFileNameForAPackage) {
