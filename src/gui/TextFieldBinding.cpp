@@ -1,5 +1,6 @@
 #include "gui/TextFieldBinding.h"
 
+#include "gui/NumberFieldValidator.h"
 #include "gui/QtString.h"
 #include "platform/ui/SecureTextField.h"
 
@@ -22,9 +23,11 @@ TextFieldBinding::TextFieldBinding(std::shared_ptr<platform::TextField> field,
     setFocusWidget(lineEdit_);
     showText();
     showEditable();
+    useFormatter();
     observeEnabled(*field_);
     observe(field_->stringValueProperty(), [this] { showText(); });
     observe(field_->editableProperty(), [this] { showEditable(); });
+    observe(field_->formatterProperty(), [this] { useFormatter(); });
     // textEdited is the user's typing only; setText does not send it.
     connect(lineEdit_, &QLineEdit::textEdited, this, [this] { typed(); });
     connect(lineEdit_, &QLineEdit::returnPressed, this, [this] { field_->userPressEnter(); });
@@ -40,6 +43,13 @@ void TextFieldBinding::showText() {
 void TextFieldBinding::showEditable() {
     stack_->setCurrentWidget(field_->isEditable() ? static_cast<QWidget*>(lineEdit_) : label_);
     stack_->setFocusProxy(field_->isEditable() ? lineEdit_ : nullptr);
+}
+
+void TextFieldBinding::useFormatter() {
+    const QValidator* old = lineEdit_->validator();
+    const auto formatter = field_->formatter();
+    lineEdit_->setValidator(formatter ? new NumberFieldValidator(formatter, lineEdit_) : nullptr);
+    delete old;
 }
 
 void TextFieldBinding::typed() {

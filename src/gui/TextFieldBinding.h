@@ -14,7 +14,8 @@ namespace gui {
 
 // A text field as a line edit, hiding its text for a secure field, or as a label while it
 // is not editable. Typing hands the whole new text to the field (which may refuse it; the
-// widget then shows the model's text again), and return presses enter.
+// widget then shows the model's text again), and return presses enter. A number field's
+// line edit takes only what its formatter may still read as a number.
 class TextFieldBinding : public ViewBinding {
 public:
     TextFieldBinding(std::shared_ptr<platform::TextField> field, QStackedWidget* widget);
@@ -24,6 +25,7 @@ public:
 private:
     void showText();
     void showEditable();
+    void useFormatter();
     void typed();
 
     std::shared_ptr<platform::TextField> field_;

@@ -31,8 +31,9 @@ public:
     void setObjectValue(const Value& value) { objectValue_.set(value); }
     [[nodiscard]] const Property<Value>& objectValueProperty() const { return objectValue_; }
     // The value as text: a string as it is, a number in decimal, anything else empty.
-    [[nodiscard]] String stringValue() const;
-    void setStringValue(const String& value) { setObjectValue(Value(value)); }
+    // A control that formats its value gives its own text.
+    [[nodiscard]] virtual String stringValue() const;
+    virtual void setStringValue(const String& value) { setObjectValue(Value(value)); }
     [[nodiscard]] const ComputedProperty<String>& stringValueProperty() const {
         return stringValue_;
     }
@@ -42,6 +43,9 @@ public:
     bool sendAction(const String& action, const std::shared_ptr<Responder>& target);
 
 protected:
+    // Tells the observers of "stringValue" of a change of the text alone.
+    void stringValueChanged() { stringValue_.changed(); }
+
     // The control's own action, as the user's use of it sends it; nothing when the
     // control is disabled or its target has gone away.
     void sendOwnAction();

@@ -6,6 +6,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuItem.h"
+#include "platform/ui/NumberFormatter.h"
 #include "platform/ui/PopUpButton.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/ValueTransformer.h"
@@ -150,6 +151,48 @@ TEST_F(Bindings, FieldThatIsNotContinuousWritesWhenItsEditingEnds) {
     field->removeFromSuperview();
     field->userType(u"alone");
     EXPECT_EQ(model->valueForKey(u"name"), Value(u"alone"));
+}
+
+TEST_F(Bindings, NumberFieldWritesNumbersAndRefusesTheRest) {
+    const auto window = shownWindow();
+    window->setContentView(std::make_shared<View>());
+    const auto field = std::make_shared<TextField>();
+    const auto other = std::make_shared<TextField>();
+    window->contentView()->addSubview(field);
+    window->contentView()->addSubview(other);
+    field->setFormatter(std::make_shared<NumberFormatter>(NumberFormatter::Style::Integer));
+    const auto model =
+        std::make_shared<Model>(std::initializer_list<String>{u"autolocBackgroundInterval"});
+    model->setValueForKey(Number::int32(120), u"autolocBackgroundInterval");
+    const auto binding = Binding::bind(field, u"value", model, u"autolocBackgroundInterval");
+    ASSERT_NE(binding, nullptr);
+    EXPECT_EQ(field->stringValue(), u"120");
+    const int writes = model->writes;
+
+    field->userType(u" 30");
+    ASSERT_TRUE(window->makeFirstResponder(other));
+    EXPECT_EQ(model->valueForKey(u"autolocBackgroundInterval"), Value(Number::int64(30)));
+    EXPECT_EQ(model->writes, writes + 1);
+    EXPECT_EQ(field->stringValue(), u"30");
+
+    field->userType(u"3x");
+    EXPECT_EQ(field->stringValue(), u"30");
+    for (const String junk : {u"", u"-"}) {
+        field->userType(u"4");
+        field->userType(junk);
+        ASSERT_TRUE(window->makeFirstResponder(other));
+        EXPECT_EQ(field->stringValue(), u"30") << toUtf8Lossy(junk);
+    }
+    EXPECT_EQ(model->valueForKey(u"autolocBackgroundInterval"), Value(Number::int64(30)));
+    EXPECT_EQ(model->writes, writes + 1);
+
+    // Outside a window each typing ends its editing.
+    field->removeFromSuperview();
+    field->userType(u"-");
+    EXPECT_EQ(field->stringValue(), u"30");
+    field->userType(u"45");
+    EXPECT_EQ(model->valueForKey(u"autolocBackgroundInterval"), Value(Number::int64(45)));
+    EXPECT_EQ(model->writes, writes + 2);
 }
 
 TEST_F(Bindings, SwitchThroughAClassNamedTransformerToASetting) {

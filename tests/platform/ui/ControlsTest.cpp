@@ -4,6 +4,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuItem.h"
 #include "platform/ui/NamedColor.h"
+#include "platform/ui/NumberFormatter.h"
 #include "platform/ui/PopUpButton.h"
 #include "platform/ui/ProgressIndicator.h"
 #include "platform/ui/ScrollView.h"
@@ -87,6 +88,46 @@ TEST_F(ControlsTest, StringValueOfNumbersAndNone) {
     EXPECT_EQ(field->stringValue(), u"12.5");
     field->setValueForKey(Value(u"abc"), u"stringValue");
     EXPECT_EQ(field->objectValue(), Value(u"abc"));
+}
+
+TEST_F(ControlsTest, NumberFieldTakesTheUsersNumberWhenEditingEnds) {
+    auto field = std::make_shared<TextField>();
+    auto other = std::make_shared<TextField>();
+    content->addSubview(field);
+    content->addSubview(other);
+    field->setObjectValue(Value(Number::float32(12.0f)));
+    field->setFormatter(std::make_shared<NumberFormatter>(NumberFormatter::Style::Decimal));
+    field->setAction(u"itemChosen:");
+    field->setTarget(target);
+    EXPECT_EQ(field->stringValue(), u"12");
+    std::vector<String> shown;
+    const auto observation =
+        field->stringValueProperty().observe([&] { shown.push_back(field->stringValue()); });
+
+    field->userType(u"014.");
+    field->userType(u"014.a");
+    EXPECT_EQ(field->stringValue(), u"014.") << "typing that is no number is refused";
+    EXPECT_EQ(field->objectValue(), Value(Number::float32(12.0f)));
+    field->userPressEnter();
+    EXPECT_EQ(field->objectValue(), Value(Number::float64(14.0)));
+    EXPECT_EQ(field->objectValue().number()->kind(), Number::Kind::Double);
+    EXPECT_EQ(target->calls.size(), 1u);
+    EXPECT_EQ(shown, (std::vector<String>{u"014.", u"14"}));
+
+    field->userType(u"-");
+    ASSERT_TRUE(window->makeFirstResponder(other));
+    EXPECT_EQ(field->stringValue(), u"14") << "a text without a number gives way";
+    EXPECT_EQ(field->objectValue(), Value(Number::float64(14.0)));
+
+    // The program's value wins over the user's text.
+    field->userType(u"15");
+    field->setObjectValue(Value(Number::int32(16)));
+    EXPECT_EQ(field->stringValue(), u"16");
+    field->setStringValue(u" 17.5 ");
+    EXPECT_EQ(field->objectValue(), Value(Number::float64(17.5)));
+    field->setStringValue(u"many");
+    EXPECT_TRUE(field->objectValue().isNone());
+    EXPECT_EQ(field->stringValue(), u"");
 }
 
 TEST_F(ControlsTest, ButtonsByType) {
