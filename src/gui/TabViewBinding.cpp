@@ -6,6 +6,7 @@
 #include "platform/ui/TabView.h"
 #include "platform/ui/TabViewItem.h"
 
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace gui {
@@ -18,7 +19,9 @@ TabViewBinding::TabViewBinding(std::shared_ptr<platform::TabView> tabView, QTabW
         widget->addTab(page, toQString(item->label()));
     }
     showSelection();
+    showTabs();
     observe(tabView_->selectedIndexProperty(), [this] { showSelection(); });
+    observe(tabView_->tablessProperty(), [this] { showTabs(); });
     connect(widget, &QTabWidget::currentChanged, this, [this](int index) {
         const auto keepAlive = tabView_;
         tabView_->userSelectTabViewItemAtIndex(index);
@@ -29,6 +32,13 @@ TabViewBinding::TabViewBinding(std::shared_ptr<platform::TabView> tabView, QTabW
 void TabViewBinding::showSelection() {
     const QSignalBlocker quiet(tabWidget_);
     tabWidget_->setCurrentIndex(static_cast<int>(tabView_->indexOfSelectedTabViewItem()));
+}
+
+// Without tabs the pages show without the tab bar and the frame around them.
+void TabViewBinding::showTabs() {
+    const bool tabless = tabView_->isTabless();
+    tabWidget_->tabBar()->setVisible(!tabless);
+    tabWidget_->setDocumentMode(tabless);
 }
 
 } // namespace gui

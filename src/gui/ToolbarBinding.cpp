@@ -19,8 +19,10 @@ namespace {
 QIcon iconNamed(const platform::String& name) {
     if (name.empty())
         return {};
-    if (const auto path = platform::Bundle::mainBundle()->pathForResource(name, u"png"))
-        return QIcon(toQString(*path));
+    const auto bundle = platform::Bundle::mainBundle();
+    for (const auto* type : {u"svg", u"png"})
+        if (const auto path = bundle->pathForResource(name, type))
+            return QIcon(toQString(*path));
     return QIcon::fromTheme(toQString(name));
 }
 

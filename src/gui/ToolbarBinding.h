@@ -17,9 +17,9 @@ class ToolbarItem;
 namespace gui {
 
 // Keeps a QToolBar in step with a window's toolbar: a button for each item with its
-// label, tool tip, image (the bundle's, else the icon theme's, else the label alone) and
-// enabled flag; the selected item shows checked; visible as the toolbar is. A click goes
-// to the item. The items are validated after each click and key press in the window, as
+// label, tool tip, image (the bundle's SVG or PNG, else the icon theme's, else the label
+// alone) and enabled flag; the selected item shows checked; visible as the toolbar is. A
+// click goes to the item. The items are validated after each click and key press in the window, as
 // the platform validates them after events.
 class ToolbarBinding : public QObject {
 public:

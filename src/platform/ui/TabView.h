@@ -10,6 +10,7 @@ namespace platform {
 class TabViewItem;
 
 // Tabs of which one is shown. Observable, and writable by key: "selectedIndex" (-1: none).
+// Observable: "tabless".
 class TabView : public View {
 public:
     TabView();
@@ -37,10 +38,17 @@ public:
     // User entry point.
     void userSelectTabViewItemAtIndex(std::int64_t index) { selectTabViewItemAtIndex(index); }
 
+    // Without tabs (and without a border) the user cannot choose a tab; the program
+    // switches them, as a preferences window's toolbar does.
+    [[nodiscard]] bool isTabless() const { return tabless_.get(); }
+    void setTabless(bool tabless) { tabless_.set(tabless); }
+    [[nodiscard]] const Property<bool>& tablessProperty() const { return tabless_; }
+
 private:
     std::vector<std::shared_ptr<TabViewItem>> items_;
     Property<std::int64_t> selected_{*this, u"selectedIndex", -1,
                                      &TabView::selectTabViewItemAtIndex};
+    Property<bool> tabless_{*this, u"tabless", false};
 };
 
 } // namespace platform
