@@ -1,8 +1,10 @@
 #include "interface/ApplicationMain.h"
 
+#include "app/utilities/LWValueTransformerClasses.h"
 #include "document/MyDocument.h"
 #include "interface/MainMenuInterface.h"
 #include "interface/MyDocumentInterface.h"
+#include "interface/PreferencesInterface.h"
 #include "platform/base/URL.h"
 #include "platform/base/UserDefaults.h"
 #include "platform/ui/Application.h"
@@ -22,35 +24,36 @@ int ApplicationMain::run(int argc, char** argv) {
 }
 
 void ApplicationMain::prepare(int argc, char** argv) {
-    registerStartupDefaults();
     application_ = std::make_shared<platform::Application>();
     application_->setDisplayName(u"Sealscribe");
     // As Linux desktop programs do.
     application_->setTerminatesAfterLastWindowClosed(true);
     platform::Application::setSharedApplication(application_);
 
+    // Before any binding names one.
+    LWValueTransformerClasses::registerAll();
     const auto registry = platform::InterfaceRegistry::sharedRegistry();
     MainMenuInterface::registerIn(*registry);
     MyDocumentInterface::registerIn(*registry);
+    PreferencesInterface::registerIn(*registry);
 
     controller_ = platform::DocumentController::sharedDocumentController();
     MyDocument::registerDocumentType(*controller_);
     controller_->connectToApplication(application_);
     application_->setLaunchHook([this, argc, argv] { launch(argc, argv); });
 
+    // "MainMenu" makes the application's delegate, whose outlets "Preferences" fills.
     mainMenu_ = platform::InterfaceLoader::loadNibNamed(MainMenuInterface::name, application_);
     if (mainMenu_)
         application_->setMainMenu(MainMenuInterface::mainMenuOf(*mainMenu_));
-}
+    preferences_ =
+        platform::InterfaceLoader::loadNibNamed(PreferencesInterface::name, application_);
 
-// The application shell's delegate will own these settings; until it exists they are
-// registered here, before any document window reads them.
-void ApplicationMain::registerStartupDefaults() {
-    platform::UserDefaults::standardUserDefaults()->registerDefaults({
-        {u"StartupFontFamily", platform::Value(u"Helvetica")},
-        {u"StartupFontSize", platform::Value(platform::Number::float64(12.0))},
-        {u"StartWithRuler", platform::Value(platform::Number::boolean(false))},
-        {u"StartWithSpelling", platform::Value(platform::Number::boolean(true))},
+    // A change made just before quitting is still waiting for its delayed write.
+    stopped_ = application_->runningProperty().observe([weak = std::weak_ptr(application_)] {
+        const auto application = weak.lock();
+        if (application && !application->isRunning())
+            (void)platform::UserDefaults::standardUserDefaults()->synchronize();
     });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/base/Observation.h"
+
 #include <functional>
 #include <memory>
 
@@ -10,11 +12,11 @@ class LoadedInterface;
 } // namespace platform
 
 // The program's start: makes the application, registers the interface descriptions and
-// the document type, loads "MainMenu" as the main menu and connects the document
-// controller, then hands the application to the front end that runs it. At launch it
-// opens the files named on the command line (locked) or else a new untitled document;
-// quitting reviews the edited documents first. What it makes goes into the current
-// platform::Environment, which its caller built (main, or a test's fixture).
+// the document type, loads "MainMenu" as the main menu (it makes the application's
+// delegate) and "Preferences", and connects the document controller, then hands the application to
+// the front end that runs it. At launch it opens the files named on the command line (locked) or
+// else a new untitled document; quitting reviews the edited documents first. What it makes goes
+// into the current platform::Environment, which its caller built (main, or a test's fixture).
 class ApplicationMain {
 public:
     // Runs the application until it stops and answers the exit status (gui::runApplication).
@@ -35,8 +37,6 @@ public:
         return controller_;
     }
 
-    static void registerStartupDefaults();
-
 private:
     void launch(int argc, char** argv);
 
@@ -44,4 +44,6 @@ private:
     std::shared_ptr<platform::Application> application_;
     std::shared_ptr<platform::DocumentController> controller_;
     std::shared_ptr<platform::LoadedInterface> mainMenu_;
+    std::shared_ptr<platform::LoadedInterface> preferences_;
+    platform::Observation stopped_;
 };

@@ -1,5 +1,6 @@
 #include "interface/MainMenuInterface.h"
 
+#include "app/shell/MyAppDelegate.h"
 #include "interface/FontTraitCommands.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/LoadedInterface.h"
@@ -42,7 +43,21 @@ void MainMenuInterface::build(platform::LoadedInterface& interface) {
     addSubmenu(*bar, editMenu());
     addSubmenu(*bar, formatMenu(interface));
     addSubmenu(*bar, windowMenu(interface));
-    addSubmenu(*bar, std::make_shared<Menu>(u"Help"));
+    auto help = helpMenu();
+    addSubmenu(*bar, help);
+    makeApplicationDelegate(interface, help);
+}
+
+// The class's set-up comes before its first object.
+void MainMenuInterface::makeApplicationDelegate(platform::LoadedInterface& interface,
+                                                const std::shared_ptr<Menu>& help) {
+    const auto application = std::dynamic_pointer_cast<platform::Application>(interface.owner());
+    if (!application)
+        return;
+    MyAppDelegate::initialize();
+    auto delegate = interface.addTopLevelObject(std::make_shared<MyAppDelegate>());
+    interface.connectOutlet(delegate, u"myHelpMenu", help);
+    application->setDelegate(delegate);
 }
 
 std::shared_ptr<Menu> MainMenuInterface::mainMenuOf(const platform::LoadedInterface& interface) {
@@ -51,7 +66,21 @@ std::shared_ptr<Menu> MainMenuInterface::mainMenuOf(const platform::LoadedInterf
 
 std::shared_ptr<Menu> MainMenuInterface::applicationMenu() {
     auto menu = std::make_shared<Menu>(u"Sealscribe");
+    command(menu, u"About Sealscribe", u"orderFrontStandardAboutPanel:");
+    command(menu, u"Preferences\u2026", u"openPreferences:", u",");
+    separator(menu);
     command(menu, u"Quit Sealscribe", u"terminate:", u"q");
+    return menu;
+}
+
+std::shared_ptr<Menu> MainMenuInterface::helpMenu() {
+    auto menu = std::make_shared<Menu>(u"Help");
+    command(menu, u"Sealscribe User Guide", u"openUserGuide:");
+    command(menu, u"Email Support\u2026", u"emailUs:");
+    separator(menu);
+    command(menu, u"Sealscribe Website", u"visitUs:");
+    command(menu, u"Sealscribe Product Page", u"visitAppUrl:");
+    command(menu, u"Sealscribe on Social Media", u"twitter:");
     return menu;
 }
 

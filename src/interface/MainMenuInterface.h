@@ -10,8 +10,9 @@ class Menu;
 } // namespace platform
 
 // The interface description "MainMenu", loaded for the application as its owner: the
-// application menu, File, Edit, Format, Window and Help. Commands without a target go
-// down the responder chain (the text, the window, the document, the application, the
+// application menu, File, Edit, Format, Window and Help, and the application's delegate
+// (MyAppDelegate), which answers the application menu's and Help's commands. Commands without a
+// target go down the responder chain (the text, the window, the document, the application, the
 // document controller); the Format menu targets the FontTraitCommands it makes beside
 // the menu for its font commands. Holds only commands that something in the program answers.
 class MainMenuInterface {
@@ -26,7 +27,10 @@ public:
     mainMenuOf(const platform::LoadedInterface& interface);
 
 private:
+    static void makeApplicationDelegate(platform::LoadedInterface& interface,
+                                        const std::shared_ptr<platform::Menu>& help);
     static std::shared_ptr<platform::Menu> applicationMenu();
+    static std::shared_ptr<platform::Menu> helpMenu();
     static std::shared_ptr<platform::Menu> fileMenu();
     static std::shared_ptr<platform::Menu> importMenu();
     static std::shared_ptr<platform::Menu> exportMenu();

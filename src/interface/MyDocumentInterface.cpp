@@ -1,8 +1,8 @@
 #include "interface/MyDocumentInterface.h"
 
+#include "app/utilities/LWNegateIntToBool.h"
 #include "document/PublicNoteDelegate.h"
 #include "interface/DocumentToolbarDelegate.h"
-#include "interface/NegateBooleanTransformer.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/LoadedInterface.h"
@@ -188,7 +188,7 @@ std::shared_ptr<View> MyDocumentInterface::buildLockedPane(LoadedInterface& inte
     progress->setHidden(true);
     pane->addSubview(progress);
     platform::BindingOptions negated;
-    negated.valueTransformer = std::make_shared<NegateBooleanTransformer>();
+    negated.valueTransformer = std::make_shared<LWNegateIntToBool>();
     interface.bind(pane, u"hidden", interface.owner(), u"isEncrypted", negated);
     interface.connectOutlet(u"passwordToDecryptField", field);
     interface.connectOutlet(u"decryptProgressIndicator", progress);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/MyAppDelegate.h"
 #include "document/MyDocument.h"
 #include "interface/MyDocumentInterface.h"
 #include "platform/base/ManualRunLoop.h"
@@ -81,12 +82,7 @@ protected:
         environment.interfaceRegistry.set(registry);
         MyDocumentInterface::registerIn(*registry);
         environment.system().workspace.set(std::make_shared<platform::Workspace>(launcher));
-        platform::UserDefaults::standardUserDefaults()->registerDefaults({
-            {u"StartupFontFamily", platform::Value(u"Helvetica")},
-            {u"StartupFontSize", platform::Value(platform::Number::float64(12.0))},
-            {u"StartWithRuler", platform::Value(platform::Number::boolean(false))},
-            {u"StartWithSpelling", platform::Value(platform::Number::boolean(true))},
-        });
+        MyAppDelegate::initialize();
     }
     ~DocumentTest() override {
         for (const auto& document : std::vector(controller->documents()))

@@ -6,6 +6,7 @@
 #include "app/utilities/LWEmptyTrimmedString.h"
 #include "app/utilities/LWFilledTrimmedString.h"
 #include "app/utilities/LWHeightForFontSize.h"
+#include "app/utilities/LWImgData.h"
 #include "app/utilities/LWIntToBool.h"
 #include "app/utilities/LWNegateIntToBool.h"
 #include "app/utilities/LWNumberBoolToNumberNum.h"
@@ -58,8 +59,8 @@ void LWValueTransformerClasses::registerAll() {
     ValueTransformer::registerClass<LWEmptyTrimmedString>(u"LWEmptyTrimmedString");
     ValueTransformer::registerClass<LWFilledTrimmedString>(u"LWFilledTrimmedString");
     ValueTransformer::registerClass<LWUnarchivieFromDataToText>(u"LWUnarchivieFromDataToText");
+    ValueTransformer::registerClass<LWImgData>(u"LWImgData");
 
-    // Still to come, each registered here by its class name like the others: the image
-    // transformer LWImgData and the bookmark transformers LWPathFromBookmark and
-    // LWNameFromBookmark.
+    // Still to come, each registered here by its class name like the others: the bookmark
+    // transformers LWPathFromBookmark and LWNameFromBookmark.
 }

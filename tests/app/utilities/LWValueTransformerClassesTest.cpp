@@ -6,6 +6,7 @@
 #include "app/utilities/LWEmptyTrimmedString.h"
 #include "app/utilities/LWFilledTrimmedString.h"
 #include "app/utilities/LWHeightForFontSize.h"
+#include "app/utilities/LWImgData.h"
 #include "app/utilities/LWIntToBool.h"
 #include "app/utilities/LWNegateIntToBool.h"
 #include "app/utilities/LWNumberBoolToNumberNum.h"
@@ -54,6 +55,7 @@ TEST_F(LWValueTransformerClassesTest, EveryClassNameGivesAnInstanceOfThatClass) 
         bool reversible;
     } classes[] = {
         {u"LWDateTagElaborated", typeid(LWDateTagElaborated), Class::StringValue, false},
+        {u"LWImgData", typeid(LWImgData), Class::ImageValue, true},
         {u"LWIntToBool", typeid(LWIntToBool), Class::NumberValue, true},
         {u"LWNegateIntToBool", typeid(LWNegateIntToBool), Class::NumberValue, true},
         {u"LWOneIfOneInArray", typeid(LWOneIfOneInArray), Class::NumberValue, true},

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TransformedValueText.h"
 #include "platform/ui/ValueTransformer.h"
+#include "support/TransformedValueText.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

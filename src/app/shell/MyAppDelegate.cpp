@@ -1,0 +1,124 @@
+#include "app/shell/MyAppDelegate.h"
+
+#include "app/utilities/LWValueIsEqualToStr.h"
+#include "platform/base/Timer.h"
+#include "platform/base/UserDefaults.h"
+#include "platform/base/UserDefaultsController.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MenuItem.h"
+#include "platform/ui/PopUpButton.h"
+#include "platform/ui/ServicesRegistry.h"
+#include "platform/ui/SharedFontManager.h"
+#include "platform/ui/ValueTransformer.h"
+
+#include <algorithm>
+
+using platform::Number;
+using platform::String;
+using platform::Value;
+
+namespace {
+
+Value boolean(bool value) {
+    return Value(Number::boolean(value));
+}
+
+Value integer(std::int32_t value) {
+    return Value(Number::int32(value));
+}
+
+Value size(float value) {
+    return Value(Number::float32(value));
+}
+
+std::shared_ptr<platform::Menu> fontMenu(const std::vector<String>& families) {
+    auto menu = std::make_shared<platform::Menu>(u"");
+    for (const String& family : families)
+        menu->addItem(std::make_shared<platform::MenuItem>(family, u"", u""));
+    return menu;
+}
+
+} // namespace
+
+std::vector<std::pair<String, Value>> MyAppDelegate::registeredDefaults() {
+    return {
+        {u"notifyUpdate", boolean(true)},
+        {u"lastVersionUsedToUpdatePref", integer(0)},
+        {u"haveSelectedPrefForCheckForUpdate", boolean(false)},
+        {u"userPrefForCheckForUpdate", integer(0)},
+        {u"StartupActionTag", integer(0)},
+        {u"StartupSelectedDoc", Value(u"")},
+        {u"StartupFontFamily", Value(u"Helvetica")},
+        {u"StartupFontSize", size(12.0f)},
+        {u"PublicNoteFontFamily", Value(u"Helvetica")},
+        {u"PublicNoteFontSize", size(12.0f)},
+        {u"PublicNoteFontBold", boolean(false)},
+        {u"PublicNoteFontItalic", boolean(false)},
+        {u"StartWithRuler", boolean(false)},
+        {u"StartWithSpelling", boolean(true)},
+        {u"autolocBackgroundEnabled", boolean(false)},
+        {u"autolocBackgroundInterval", integer(120)},
+    };
+}
+
+void MyAppDelegate::initialize() {
+    const auto entries = registeredDefaults();
+    const platform::Dictionary defaults(entries.begin(), entries.end());
+    platform::UserDefaults::standardUserDefaults()->registerDefaults(defaults);
+    platform::UserDefaultsController::sharedUserDefaultsController()->setInitialValues(defaults);
+}
+
+MyAppDelegate::MyAppDelegate() {
+    exposeOutlet(u"myPrefFontmenu", myPrefFontmenu_);
+    exposeOutlet(u"myFontPopup", myFontPopup_);
+    exposeOutlet(u"myFontPopupForPublicNote", myFontPopupForPublicNote_);
+    exposeOutlet(u"myPrefPubNoteFontMenu", myPrefPubNoteFontMenu_);
+    exposeAction(u"test1:", test1);
+    platform::ValueTransformer::setValueTransformer(
+        std::make_shared<LWValueIsEqualToStr>(u"Open Selected Document"), u"valueIsOpSelDoc");
+    platform::registerServicesProvider(*this, servicesProviderName);
+    usingAServices_ = false;
+}
+
+std::vector<String> MyAppDelegate::allowedStartupDocExtensions() {
+    return {u"sealscribe"};
+}
+
+void MyAppDelegate::applicationWillFinishLaunching(platform::Application&) {
+    adjustBeforeFinishingLaunching();
+    buildUpFontMenuAndBindProgrammatically();
+}
+
+void MyAppDelegate::buildUpFontMenuAndBindProgrammatically() {
+    auto families = platform::SharedFontManager::sharedFontManager()->availableFontFamilies();
+    std::sort(families.begin(), families.end());
+    if (myFontPopup_)
+        myFontPopup_->setMenu(fontMenu(families));
+    if (myFontPopupForPublicNote_)
+        myFontPopupForPublicNote_->setMenu(fontMenu(families));
+}
+
+void MyAppDelegate::applicationDidFinishLaunching(platform::Application&) {
+    selectSavedFontFamilies();
+    finishedLaunching_ = true;
+    // The timer keeps the delegate until it has fired.
+    auto self = std::static_pointer_cast<MyAppDelegate>(shared_from_this());
+    (void)platform::Timer::scheduledTimerWithTimeInterval(
+        startupActionDelay, false,
+        [self](platform::Timer&) { self->executeDocumentStartupAsInPref(self); });
+}
+
+// A family that is not installed under its name (the default "Helvetica" is only an alias
+// here) selects no item.
+void MyAppDelegate::selectSavedFontFamilies() {
+    const auto values = platform::UserDefaultsController::sharedUserDefaultsController()->values();
+    const auto select = [&](const std::shared_ptr<platform::PopUpButton>& popUp,
+                            const String& key) {
+        if (!popUp)
+            return;
+        const auto family = values->valueForKey(key).stringValue();
+        popUp->selectItemWithTitle(family.value_or(u""));
+    };
+    select(myFontPopup_, u"StartupFontFamily");
+    select(myFontPopupForPublicNote_, u"PublicNoteFontFamily");
+}
