@@ -28,11 +28,18 @@ constexpr double rowHeight = 22;
 constexpr double labelWidth = 150;
 constexpr double innerWidth = PreferencesInterface::width - 2 * margin;
 
-std::shared_ptr<View> pane(double height) {
-    auto view = std::make_shared<View>(Rect(0, 0, PreferencesInterface::width, height));
-    view->setLayoutHints({platform::LayoutDirection::Column, 10, {}, {}});
-    return view;
-}
+// A pane's rows, one under the other within its margins.
+struct Pane {
+    explicit Pane(double height)
+        : outer(std::make_shared<View>(Rect(0, 0, PreferencesInterface::width, height))),
+          lines(std::make_shared<View>(Rect(margin, margin, innerWidth, height - 2 * margin))) {
+        lines->setLayoutHints({platform::LayoutDirection::Column, 8, {}, {}});
+        outer->addSubview(lines);
+    }
+
+    std::shared_ptr<View> outer;
+    std::shared_ptr<View> lines;
+};
 
 template <typename V>
 std::shared_ptr<V> sized(std::shared_ptr<V> view, double width, double height = rowHeight) {
@@ -125,7 +132,7 @@ void PreferencesInterface::build(LoadedInterface& interface) {
 }
 
 std::shared_ptr<View> PreferencesInterface::generalPane(LoadedInterface& interface) {
-    auto view = pane(230);
+    const Pane view(230);
     auto action = sized(std::make_shared<platform::PopUpButton>(), 260);
     auto menu = std::make_shared<platform::Menu>(u"");
     const std::pair<std::int64_t, String> actions[] = {
@@ -141,51 +148,55 @@ std::shared_ptr<View> PreferencesInterface::generalPane(LoadedInterface& interfa
     }
     action->setMenu(menu);
     bindSetting(interface, action, u"selectedTag", u"StartupActionTag");
-    view->addSubview(row({label(u"At start-up:", 110), action}));
+    view.lines->addSubview(row({label(u"At start-up:", 110), action}));
     // The room of the start-up document's controls.
-    view->addSubview(sized(std::make_shared<LWWhiteView>(), innerWidth, 130));
-    return view;
+    view.lines->addSubview(sized(std::make_shared<LWWhiteView>(), innerWidth, 130));
+    return view.outer;
 }
 
 std::shared_ptr<View> PreferencesInterface::editPane(LoadedInterface& interface,
                                                      LWAppDelegateBase& delegate) {
-    auto view = pane(315);
-    view->addSubview(label(u"New documents", innerWidth));
+    const Pane view(315);
+    view.lines->addSubview(label(u"New documents", innerWidth));
     auto bodyFont = fontPopUp(interface, u"StartupFontFamily");
     interface.connectOutlet(delegate.shared_from_this(), u"myFontPopup", bodyFont);
-    view->addSubview(row({label(u"Font:", 60), bodyFont, label(u"Size:", 40),
-                          numberField(interface, u"StartupFontSize", true)}));
-    view->addSubview(checkBox(interface, u"Show the ruler", u"StartWithRuler"));
-    view->addSubview(checkBox(interface, u"Check spelling while typing", u"StartWithSpelling"));
-    view->addSubview(label(u"Public note", innerWidth));
+    view.lines->addSubview(row({label(u"Font:", 60), bodyFont, label(u"Size:", 40),
+                                numberField(interface, u"StartupFontSize", true)}));
+    view.lines->addSubview(checkBox(interface, u"Show the ruler", u"StartWithRuler"));
+    view.lines->addSubview(
+        checkBox(interface, u"Check spelling while typing", u"StartWithSpelling"));
+    view.lines->addSubview(label(u"Public note", innerWidth));
     auto noteFont = fontPopUp(interface, u"PublicNoteFontFamily");
     interface.connectOutlet(delegate.shared_from_this(), u"myFontPopupForPublicNote", noteFont);
-    view->addSubview(row({label(u"Font:", 60), noteFont, label(u"Size:", 40),
-                          numberField(interface, u"PublicNoteFontSize", true)}));
-    view->addSubview(checkBox(interface, u"Bold", u"PublicNoteFontBold"));
-    view->addSubview(checkBox(interface, u"Italic", u"PublicNoteFontItalic"));
-    return view;
+    view.lines->addSubview(row({label(u"Font:", 60), noteFont, label(u"Size:", 40),
+                                numberField(interface, u"PublicNoteFontSize", true)}));
+    view.lines->addSubview(checkBox(interface, u"Bold", u"PublicNoteFontBold"));
+    view.lines->addSubview(checkBox(interface, u"Italic", u"PublicNoteFontItalic"));
+    return view.outer;
 }
 
 std::shared_ptr<View> PreferencesInterface::advancedPane(LoadedInterface& interface) {
-    auto view = pane(160);
-    view->addSubview(checkBox(interface, u"Lock documents while Sealscribe is inactive",
-                              u"autolocBackgroundEnabled"));
+    const Pane view(160);
+    view.lines->addSubview(checkBox(interface, u"Lock documents while Sealscribe is inactive",
+                                    u"autolocBackgroundEnabled"));
     auto interval = numberField(interface, u"autolocBackgroundInterval", false);
     platform::BindingOptions enabledWhenOn;
     enabledWhenOn.valueTransformerName = u"valueNot0";
     bindSetting(interface, interval, u"enabled", u"autolocBackgroundEnabled", enabledWhenOn);
-    view->addSubview(row({label(u"Lock after (seconds):"), interval}));
-    view->addSubview(label(u"The time counts from the moment Sealscribe stops being the "
-                           u"active application; it is never less than 30 seconds.",
-                           innerWidth));
-    return view;
+    view.lines->addSubview(row({label(u"Lock after (seconds):"), interval}));
+    view.lines->addSubview(
+        sized(platform::TextField::wrappingLabelWithString(
+                  u"The time counts from the moment Sealscribe stops being the active "
+                  u"application. It is never less than 30 seconds."),
+              innerWidth, 2 * rowHeight));
+    return view.outer;
 }
 
 std::shared_ptr<View> PreferencesInterface::updatePane(LoadedInterface& interface,
                                                        LWAppDelegateBase& delegate) {
-    auto view = pane(150);
-    view->addSubview(checkBox(interface, u"Report available updates at start-up", u"notifyUpdate"));
+    const Pane view(150);
+    view.lines->addSubview(
+        checkBox(interface, u"Report available updates at start-up", u"notifyUpdate"));
     auto check = sized(std::make_shared<platform::Button>(), 140);
     check->setTitle(u"Check Now");
     interface.connectAction(
@@ -193,6 +204,6 @@ std::shared_ptr<View> PreferencesInterface::updatePane(LoadedInterface& interfac
         std::static_pointer_cast<platform::Responder>(delegate.shared_from_this()));
     // The update check is not built yet.
     check->setEnabled(false);
-    view->addSubview(check);
-    return view;
+    view.lines->addSubview(check);
+    return view.outer;
 }

@@ -11,9 +11,10 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/DocumentController.h"
 #include "platform/ui/Environment.h"
-#include "platform/ui/ScriptedModalRunner.h"
+#include "platform/ui/ScriptedPanelRunner.h"
 #include "support/ScratchFolder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -39,18 +40,21 @@ protected:
         platform::Environment environment;
         std::shared_ptr<platform::RecordingLauncher> launcher =
             std::make_shared<platform::RecordingLauncher>();
-        std::shared_ptr<platform::ScriptedModalRunner> modal =
-            std::make_shared<platform::ScriptedModalRunner>(
+        std::shared_ptr<platform::ScriptedPanelRunner> modal =
+            std::make_shared<platform::ScriptedPanelRunner>(
                 [](const std::string& failure) { ADD_FAILURE() << failure; });
         ApplicationMain program{nullptr};
     };
 
     ~ProgramModelTest() override { quit(); }
 
-    // Prepares the program and finishes launching, as the front end does.
-    Run& launch() {
+    // Prepares the program and finishes launching, as the front end does; `settingsSet`
+    // runs on the new run's store first, as if an earlier run had left those settings.
+    Run& launch(const std::function<void(platform::UserDefaults&)>& settingsSet = {}) {
         quit();
         run_.emplace(settings.path());
+        if (settingsSet)
+            settingsSet(*store());
         run_->program.prepare(1, arguments);
         application()->setModalRunner(run_->modal);
         application()->finishLaunching();

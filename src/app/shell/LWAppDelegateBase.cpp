@@ -3,11 +3,13 @@
 #include "app/shell/LWPrefToolbarDelegate.h"
 #include "app/utilities/LWAppSupportUtility.h"
 #include "app/utilities/LWValueNotEqualToRef.h"
+#include "platform/base/Timer.h"
 #include "platform/base/UserDefaultsController.h"
 #include "platform/system/Workspace.h"
 #include "platform/ui/Alert.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Bundle.h"
+#include "platform/ui/DocumentController.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuItem.h"
 #include "platform/ui/Toolbar.h"
@@ -78,8 +80,40 @@ bool LWAppDelegateBase::applicationShouldOpenUntitledFile(platform::Application&
     return values->valueForKey(u"StartupActionTag").intValue() == 0;
 }
 
-// Each start-up action comes with the start-up document.
-void LWAppDelegateBase::executeDocumentStartupAsInPref(const Sender&) {}
+// The start-up document itself (action 3) comes with its bookmark.
+void LWAppDelegateBase::executeDocumentStartupAsInPref(const Sender&) {
+    const auto values = platform::UserDefaultsController::sharedUserDefaultsController()->values();
+    const auto self = std::static_pointer_cast<LWAppDelegateBase>(shared_from_this());
+    const auto later = [self](void (LWAppDelegateBase::*action)(const Sender&)) {
+        (void)platform::Timer::scheduledTimerWithTimeInterval(
+            startupActionDelay, false, [self, action](platform::Timer&) { (*self.*action)(self); });
+    };
+    switch (values->valueForKey(u"StartupActionTag").intValue()) {
+    case 0:
+        later(&LWAppDelegateBase::newDocIfNoDocOpened);
+        break;
+    case 1:
+        later(&LWAppDelegateBase::openDialogIfNoDocOpened);
+        break;
+    case 2:
+        platform::DocumentController::sharedDocumentController()->openDocument(self);
+        break;
+    default:
+        break;
+    }
+}
+
+void LWAppDelegateBase::newDocIfNoDocOpened(const Sender&) {
+    const auto controller = platform::DocumentController::sharedDocumentController();
+    if (controller->documents().empty() && !documentIsOpening())
+        controller->newDocument(shared_from_this());
+}
+
+void LWAppDelegateBase::openDialogIfNoDocOpened(const Sender&) {
+    const auto controller = platform::DocumentController::sharedDocumentController();
+    if (controller->documents().empty() && !documentIsOpening())
+        controller->openDocument(shared_from_this());
+}
 
 // The actions -------------------------------------------------------------------------------
 

@@ -27,6 +27,8 @@ class LWAppDelegateBase : public platform::Responder,
                           public platform::OutletOwner {
 public:
     static constexpr const char16_t* softwareUpdateTitle = u"Software Update\u2026";
+    // Of the start-up timer, and again of the start-up actions that wait for a document.
+    static constexpr double startupActionDelay = 1.0;
 
     LWAppDelegateBase();
 
@@ -53,8 +55,11 @@ public:
     void adjustBeforeFinishingLaunching();
     [[nodiscard]] bool
     applicationShouldOpenUntitledFile(platform::Application& application) override;
-    // The start-up document's action, one second after launching.
+    // The start-up action of the settings ("StartupActionTag"), one second after launching.
     void executeDocumentStartupAsInPref(const Sender& sender);
+    // A new document, respectively the open panel, when no document is open by then.
+    void newDocIfNoDocOpened(const Sender& sender);
+    void openDialogIfNoDocOpened(const Sender& sender);
 
     // The application menu's and the preferences window's actions.
     void checkForLastReleaseAvailable(const Sender& sender);

@@ -17,7 +17,6 @@ class PopUpButton;
 class MyAppDelegate : public LWAppDelegateBase, public platform::ServicesProvider {
 public:
     static constexpr const char16_t* servicesProviderName = u"Sealscribe";
-    static constexpr double startupActionDelay = 1.0;
 
     // The class's set-up, before the first delegate is made: registers the settings'
     // defaults with the store and, as initial values, with its controller.
