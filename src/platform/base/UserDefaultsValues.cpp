@@ -58,7 +58,7 @@ UserDefaultsValues::UserDefaultsValues(std::shared_ptr<UserDefaults> defaults)
 
 Value UserDefaultsValues::valueForKey(const String& key) const {
     Value value = defaults_->objectForKey(key);
-    const Value initial = initialValue(key);
+    Value initial = initialValue(key);
     if (value.isNone() || !isOfKind(value, initial))
         return initial;
     return value;
