@@ -44,7 +44,7 @@ protected:
         reader->passwordToDecryptField()->userType(password);
         reader->passwordToDecryptField()->userPressEnter();
         loop().runUntilIdle();
-        const String body = reader->myTextView()->string();
+        String body = reader->myTextView()->string();
         reader->close();
         loop().runUntilIdle();
         return body;
