@@ -1,8 +1,10 @@
 #include "ProgramModelTest.h"
+#include "platform/base/FileWriter.h"
 #include "platform/base/Timer.h"
 #include "platform/base/URL.h"
 #include "platform/ui/TextView.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -11,6 +13,14 @@ namespace interfacetest {
 namespace {
 
 const String password = u"orchid";
+
+// Fails every write, as a full disk does.
+class FullDiskWriter : public platform::FileWriter {
+protected:
+    platform::Result<> writeBytes(int, const platform::Data&) override {
+        return platform::failure(platform::Error::fromErrno(ENOSPC));
+    }
+};
 
 class AutomaticLockTest : public ProgramModelTest {
 protected:
@@ -244,6 +254,36 @@ TEST_F(AutomaticLockTest, EditsBeforeTheLockSurviveQuitAndARelaunch) {
 
     launchWith(true, 120);
     EXPECT_EQ(bodyOnDisk("notes.sealscribe"), u"Typed before leaving.");
+}
+
+// The edits stay in memory, marked, and Close asks about them.
+TEST_F(AutomaticLockTest, ASaveAfterTheLockThatFailsShowsWhyAndCloseAsks) {
+    launchWith(true, 120);
+    const auto document = savedDocument(password, "notes.sealscribe");
+    const auto window = document->myWindow();
+    document->myTextView()->userTypeText(u"Typed before leaving.");
+    document->setFileWriter(std::make_shared<FullDiskWriter>());
+    application()->setActive(false);
+    loop().advance(120);
+    EXPECT_TRUE(isLocked(document));
+    EXPECT_TRUE(document->isDocumentEdited());
+    const auto failure = platform::AlertPanel::alertOf(window->attachedSheet());
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->messageText(),
+              u"The document \u201cnotes.sealscribe\u201d could not be saved.");
+    EXPECT_TRUE(failure->userPressButton(u"OK"));
+    loop().runUntilIdle();
+
+    window->userClose();
+    loop().runUntilIdle();
+    EXPECT_FALSE(document->isClosed());
+    const auto question = platform::AlertPanel::alertOf(window->attachedSheet());
+    ASSERT_TRUE(question);
+    EXPECT_EQ(question->messageText(), u"Do you want to save the changes made to the document "
+                                       u"\u201cnotes.sealscribe\u201d?");
+    EXPECT_TRUE(question->userPressButton(u"Don't Save"));
+    loop().runUntilIdle();
+    EXPECT_TRUE(document->isClosed());
 }
 
 } // namespace
