@@ -4,28 +4,19 @@
 #include "platform/base/ProgrammingError.h"
 
 #include <QMetaObject>
-#include <algorithm>
-#include <cmath>
 
 namespace gui {
-namespace {
-
-// QTimer counts in int milliseconds; a far-off timer is reached in steps.
-constexpr double longestWaitMilliseconds = 3'600'000;
-
-} // namespace
 
 QtRunLoop::QtRunLoop(Clock clock) : manualClock_(clock == Clock::Manual) {
-    wakeUp_.setSingleShot(true);
-    wakeUp_.setTimerType(Qt::PreciseTimer);
-    connect(&wakeUp_, &QTimer::timeout, this, [this] { fireDueTimer(); });
+    if (!manualClock_)
+        wakeUp_ = std::make_unique<BootClockWakeUp>([this] { fireDueTimer(); });
 }
 
 QtRunLoop::~QtRunLoop() = default;
 
 void QtRunLoop::advance(double seconds) {
     if (!manualClock_)
-        platform::programmingError("QtRunLoop::advance was called on the steady clock");
+        platform::programmingError("QtRunLoop::advance was called on the boot clock");
     if (!(seconds >= 0))
         platform::programmingError("QtRunLoop::advance was asked to move the clock backwards");
     const double until = manualNow_ + seconds;
@@ -68,16 +59,9 @@ void QtRunLoop::fireDueTimer() {
         armTimer();
 }
 
-// A manual clock moves only in advance, which fires the timers itself.
 void QtRunLoop::armTimer() {
-    const auto date = timers_.nextFireDate();
-    if (!date || manualClock_) {
-        wakeUp_.stop();
-        return;
-    }
-    const double milliseconds =
-        std::clamp(std::ceil((*date - now()) * 1000), 0.0, longestWaitMilliseconds);
-    wakeUp_.start(static_cast<int>(milliseconds));
+    if (wakeUp_)
+        wakeUp_->arm(timers_.nextFireDate());
 }
 
 double QtRunLoop::now() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/shell/MyAppDelegate.h"
+#include "document/MyDocument.h"
 #include "interface/ApplicationMain.h"
 #include "platform/base/ManualRunLoop.h"
 #include "platform/base/ScopedMainRunLoop.h"
@@ -8,16 +9,24 @@
 #include "platform/base/UserDefaultsController.h"
 #include "platform/system/RecordingLauncher.h"
 #include "platform/system/Workspace.h"
+#include "platform/ui/Alert.h"
+#include "platform/ui/AlertPanel.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/DocumentController.h"
 #include "platform/ui/Environment.h"
+#include "platform/ui/SavePanel.h"
 #include "platform/ui/ScriptedPanelRunner.h"
+#include "platform/ui/SecureTextField.h"
+#include "platform/ui/Window.h"
 #include "support/ScratchFolder.h"
+#include "support/Views.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace interfacetest {
 
@@ -88,7 +97,50 @@ protected:
     }
     [[nodiscard]] platform::ManualRunLoop& loop() { return run_->loop; }
 
+    // A document made by the New command, given `password` and saved in the test's files
+    // folder as `fileName`: unlocked, unedited and so lockable.
+    std::shared_ptr<MyDocument> savedDocument(const String& password, const std::string& fileName) {
+        std::optional<String> error;
+        auto document = std::dynamic_pointer_cast<MyDocument>(
+            run_->program.controller()->openUntitledDocumentAndDisplay(true, error));
+        loop().runUntilIdle();
+        if (!document || !document->myWindow()) {
+            ADD_FAILURE() << "no new document";
+            return document;
+        }
+        const auto window = document->myWindow();
+        if (const auto sheet = window->attachedSheet()) {
+            for (const auto& field : testsupport::viewsOf<platform::SecureTextField>(*sheet))
+                field->userType(password);
+            pressButton(*sheet, u"OK");
+            loop().runUntilIdle();
+        }
+        const auto accepted = platform::AlertPanel::alertOf(window->attachedSheet());
+        EXPECT_TRUE(accepted && accepted->userPressButton(u"OK")) << "no password accepted";
+        loop().runUntilIdle();
+        document->saveDocument(nullptr);
+        const auto panel = std::dynamic_pointer_cast<platform::SavePanel>(window->attachedSheet());
+        EXPECT_TRUE(panel && panel->userChoose(pathOf(fileName))) << "no save panel";
+        loop().runUntilIdle();
+        EXPECT_TRUE(document->fileURL() && !document->isDocumentEdited());
+        return document;
+    }
+
+    [[nodiscard]] String pathOf(const std::string& fileName) const {
+        return platform::fromUtf8((files.path() / fileName).string()).value();
+    }
+
+    static void pressButton(const platform::Window& sheet, const String& title) {
+        for (const auto& button : testsupport::viewsOf<platform::Button>(sheet))
+            if (button->title() == title) {
+                button->userPress();
+                return;
+            }
+        ADD_FAILURE() << "no button " << platform::toUtf8Lossy(title);
+    }
+
     testsupport::ScratchFolder settings;
+    testsupport::ScratchFolder files;
     char name[11] = "sealscribe";
     char* arguments[2] = {name, nullptr};
     std::optional<Run> run_;

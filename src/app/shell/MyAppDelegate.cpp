@@ -1,9 +1,11 @@
 #include "app/shell/MyAppDelegate.h"
 
 #include "app/utilities/LWValueIsEqualToStr.h"
+#include "document/MyDocument.h"
 #include "platform/base/Timer.h"
 #include "platform/base/UserDefaults.h"
 #include "platform/base/UserDefaultsController.h"
+#include "platform/ui/DocumentController.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuItem.h"
 #include "platform/ui/PopUpButton.h"
@@ -18,6 +20,9 @@ using platform::String;
 using platform::Value;
 
 namespace {
+
+// The shortest wait before an automatic lock, whatever the setting asks.
+constexpr std::int32_t shortestAutomaticLockInterval = 30;
 
 Value boolean(bool value) {
     return Value(Number::boolean(value));
@@ -121,4 +126,48 @@ void MyAppDelegate::selectSavedFontFamilies() {
     };
     select(myFontPopup_, u"StartupFontFamily");
     select(myFontPopupForPublicNote_, u"PublicNoteFontFamily");
+}
+
+// Automatic lock ---------------------------------------------------------------------------
+
+void MyAppDelegate::applicationDidResignActive(platform::Application&) {
+    const auto values = platform::UserDefaultsController::sharedUserDefaultsController()->values();
+    if (!values->valueForKey(u"autolocBackgroundEnabled").boolValue())
+        return;
+    // Only the low 32 bits of the setting count.
+    const auto seconds = values->valueForKey(u"autolocBackgroundInterval").longValue();
+    setAutomaticLockWithTimeInterval(
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(seconds)));
+}
+
+void MyAppDelegate::applicationDidBecomeActive(platform::Application&) {
+    setAutomaticLockWithTimeInterval(0);
+}
+
+void MyAppDelegate::setAutomaticLockWithTimeInterval(std::int32_t seconds) {
+    if (const auto running = repeatingAutomaticLockTimer())
+        running->invalidate();
+    if (seconds < 1) {
+        setRepeatingAutomaticLockTimer(nullptr);
+        return;
+    }
+    const std::int32_t interval = std::max(seconds, shortestAutomaticLockInterval);
+    // Held weakly: the delegate holds the timer.
+    const std::weak_ptr<MyAppDelegate> weakSelf =
+        std::static_pointer_cast<MyAppDelegate>(shared_from_this());
+    setRepeatingAutomaticLockTimer(platform::Timer::scheduledTimerWithTimeInterval(
+        static_cast<double>(interval), false, [weakSelf](platform::Timer& timer) {
+            if (const auto self = weakSelf.lock())
+                self->AutomaticLockAllOpenedDocuments(timer);
+        }));
+}
+
+// Over a copy: a document that closes while it locks leaves the list.
+void MyAppDelegate::AutomaticLockAllOpenedDocuments(platform::Timer&) {
+    const auto controller = platform::DocumentController::sharedDocumentController();
+    if (!controller)
+        return;
+    for (const auto& document : std::vector(controller->documents()))
+        if (const auto myDocument = std::dynamic_pointer_cast<MyDocument>(document))
+            myDocument->lockAutomatically();
 }

@@ -4,16 +4,20 @@
 #include "platform/base/Value.h"
 #include "platform/ui/ServicesProvider.h"
 
+#include <atomic>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace platform {
 class Menu;
 class PopUpButton;
+class Timer;
 } // namespace platform
 
 // The editor's application delegate: its registered settings, the font pop-ups of the
-// preferences window, the Services provider "Sealscribe" and the launch.
+// preferences window, the Services provider "Sealscribe", the launch and the automatic
+// lock while the application is in the background.
 class MyAppDelegate : public LWAppDelegateBase, public platform::ServicesProvider {
 public:
     static constexpr const char16_t* servicesProviderName = u"Sealscribe";
@@ -29,6 +33,21 @@ public:
 
     void applicationWillFinishLaunching(platform::Application& application) override;
     void applicationDidFinishLaunching(platform::Application& application) override;
+    void applicationDidResignActive(platform::Application& application) override;
+    void applicationDidBecomeActive(platform::Application& application) override;
+
+    // Cancels the lock timer running and arms one of `seconds`, but of 30 at least; 0 or
+    // less arms none.
+    void setAutomaticLockWithTimeInterval(std::int32_t seconds);
+    // The timer's action: asks every open document to lock itself.
+    void AutomaticLockAllOpenedDocuments(platform::Timer& timer);
+    // The last timer armed, kept after it has fired; none once a request armed none.
+    [[nodiscard]] std::shared_ptr<platform::Timer> repeatingAutomaticLockTimer() const {
+        return repeatingAutomaticLockTimer_.load();
+    }
+    void setRepeatingAutomaticLockTimer(std::shared_ptr<platform::Timer> timer) {
+        repeatingAutomaticLockTimer_.store(std::move(timer));
+    }
 
     // The installed families, sorted by code unit, in both font pop-ups.
     void buildUpFontMenuAndBindProgrammatically();
@@ -51,4 +70,5 @@ private:
     std::shared_ptr<platform::PopUpButton> myFontPopup_;
     std::shared_ptr<platform::PopUpButton> myFontPopupForPublicNote_;
     std::shared_ptr<platform::Menu> myPrefPubNoteFontMenu_;
+    std::atomic<std::shared_ptr<platform::Timer>> repeatingAutomaticLockTimer_;
 };

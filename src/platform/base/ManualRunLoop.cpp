@@ -2,6 +2,8 @@
 
 #include "platform/base/ProgrammingError.h"
 
+#include <algorithm>
+
 namespace platform {
 
 void ManualRunLoop::runUntilIdle() {
@@ -16,7 +18,8 @@ void ManualRunLoop::advance(double seconds) {
     runUntilIdle();
     while (fireNextTimerUntil(until))
         runUntilIdle();
-    now_ = until;
+    // A nested advance (a modal session waiting in a timer's block) may have gone further.
+    now_ = std::max(now_, until);
     runUntilIdle();
 }
 
@@ -32,7 +35,7 @@ bool ManualRunLoop::fireNextTimerUntil(double until) {
     const std::optional<double> date = timers_.nextFireDate();
     if (!date || *date > until)
         return false;
-    now_ = *date;
+    now_ = std::max(now_, *date);
     return timers_.fireEarliest(now_);
 }
 

@@ -16,7 +16,9 @@ public:
 
     // Moves the clock by `seconds` (not negative), firing every timer due in the span in
     // fire-date order, with the clock at its fire date; the blocks a firing posts run
-    // before the next timer. Runs until idle before, between and after.
+    // before the next timer. Runs until idle before, between and after. Called from a
+    // timer's block (time passing in a modal session), it may take the clock further than
+    // the outer call would; the clock never goes back.
     void advance(double seconds);
 
     void addTimer(std::shared_ptr<Timer> timer) override;

@@ -8,7 +8,7 @@
 namespace platform {
 
 // The run loop of the program: runs on the thread that calls run() until stop(), sleeping
-// until the next posted block or timer. Its clock is the steady clock.
+// until the next posted block or timer. Its clock counts suspended time (monotonicSeconds).
 class RealTimeRunLoop final : public RunLoop {
 public:
     void run();

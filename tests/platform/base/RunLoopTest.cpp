@@ -4,6 +4,7 @@
 #include "platform/base/ScopedMainRunLoop.h"
 #include "platform/base/Timer.h"
 
+#include <ctime>
 #include <gtest/gtest.h>
 #include <string>
 #include <thread>
@@ -123,6 +124,22 @@ TEST(RunLoopMisuse, IsAProgrammingError) {
             onMainQueue({});
         },
         "without a block");
+}
+
+// The clock counts the time the machine was suspended: it is CLOCK_BOOTTIME's.
+TEST(RealTimeRunLoop, ItsClockIsTheBootClock) {
+    const auto boot = [] {
+        timespec now{};
+        clock_gettime(CLOCK_BOOTTIME, &now);
+        return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+    };
+    RealTimeRunLoop loop;
+    const double before = boot();
+    const double now = loop.now();
+    const double after = boot();
+    EXPECT_LE(before, now + 1e-6);
+    EXPECT_LE(now, after + 1e-6);
+    EXPECT_LE(now, loop.now());
 }
 
 TEST(RealTimeRunLoop, RunsATimerAndAPostFromAnotherThreadThenStops) {

@@ -74,6 +74,21 @@ TEST_F(TimerTest, SeveralTimersFireInFireDateOrderWithTheClockAtEach) {
     EXPECT_EQ(loop.now(), 3.0);
 }
 
+// As while an application-modal alert, shown from a timer's block, waits for its answer.
+TEST_F(TimerTest, AnAdvanceInsideATimersBlockFiresTheTimersDueMeanwhile) {
+    const auto outer = Timer::scheduledTimerWithTimeInterval(1, false, [this](Timer&) {
+        fired.emplace_back("outer", loop.now());
+        loop.advance(100);
+    });
+    const auto inside = schedule("inside", 50);
+    const auto after = schedule("after", 150);
+    loop.advance(2);
+    EXPECT_EQ(fired, (Firings{{"outer", 1}, {"inside", 50}}));
+    EXPECT_EQ(loop.now(), 101.0);
+    loop.advance(49);
+    EXPECT_EQ(fired.back(), (std::pair<std::string, double>{"after", 150}));
+}
+
 TEST_F(TimerTest, BlocksPostedByAFiringRunBeforeTheNextTimer) {
     const auto first = Timer::scheduledTimerWithTimeInterval(1, false, [this](Timer&) {
         fired.emplace_back("first", loop.now());
