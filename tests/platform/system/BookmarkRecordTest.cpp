@@ -83,7 +83,7 @@ TEST(BookmarkRecord, RefusesWhatIsNotExactlyOurRecord) {
 
 TEST(BookmarkRecord, RefusesAFieldMissingOrOfAnotherKind) {
     using Change = std::function<void(Dictionary&)>;
-    const auto set = [](const char16_t* key, Value value) -> Change {
+    const auto set = [](const char16_t* key, const Value& value) -> Change {
         return [=](Dictionary& d) { d[key] = value; };
     };
     const auto erase = [](const char16_t* key) -> Change {
