@@ -2,6 +2,7 @@
 
 #include "platform/base/PropertyList.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
@@ -56,6 +57,8 @@ TEST(BookmarkRecord, RefusesWhatIsNotExactlyOurRecord) {
     Data noise(300);
     for (auto& byte : noise)
         byte = static_cast<std::uint8_t>(random());
+    Data magicThenNoise = noise;
+    std::copy_n("bplist00", 8, magicThenNoise.begin());
     Data truncated = sampleRecord().write().value();
     truncated.resize(truncated.size() / 2);
 
@@ -65,12 +68,7 @@ TEST(BookmarkRecord, RefusesWhatIsNotExactlyOurRecord) {
     } cases[] = {
         {"empty", {}},
         {"random bytes", noise},
-        {"binary magic then noise",
-         [&] {
-             Data data = platform::dataFromBytes("bplist00");
-             data.insert(data.end(), noise.begin(), noise.end());
-             return data;
-         }()},
+        {"binary magic then noise", magicThenNoise},
         {"truncated", truncated},
         {"another property list", binary(Dictionary{{u"StartupActionTag", Number::int32(3)}})},
         {"an array", binary(platform::Array{Value(u"/tmp/a")})},
