@@ -8,9 +8,11 @@
 #include "app/utilities/LWHeightForFontSize.h"
 #include "app/utilities/LWImgData.h"
 #include "app/utilities/LWIntToBool.h"
+#include "app/utilities/LWNameFromBookmark.h"
 #include "app/utilities/LWNegateIntToBool.h"
 #include "app/utilities/LWNumberBoolToNumberNum.h"
 #include "app/utilities/LWOneIfOneInArray.h"
+#include "app/utilities/LWPathFromBookmark.h"
 #include "app/utilities/LWReturnInitStr.h"
 #include "app/utilities/LWUnarchivieFromDataToText.h"
 #include "app/utilities/LWValueIsDigit.h"
@@ -31,6 +33,8 @@ void LWValueTransformerClasses::registerAll() {
     ValueTransformer::registerClass<LWIntToBool>(u"LWIntToBool");
     ValueTransformer::registerClass<LWNegateIntToBool>(u"LWNegateIntToBool");
     ValueTransformer::registerClass<LWOneIfOneInArray>(u"LWOneIfOneInArray");
+    ValueTransformer::registerClass<LWPathFromBookmark>(u"LWPathFromBookmark");
+    ValueTransformer::registerClass<LWNameFromBookmark>(u"LWNameFromBookmark");
     ValueTransformer::registerClass<LW1IfNot0>(u"LW1IfNot0");
     ValueTransformer::registerClass<LWNumberBoolToNumberNum>(u"LWNumberBoolToNumberNum");
 
@@ -60,7 +64,4 @@ void LWValueTransformerClasses::registerAll() {
     ValueTransformer::registerClass<LWFilledTrimmedString>(u"LWFilledTrimmedString");
     ValueTransformer::registerClass<LWUnarchivieFromDataToText>(u"LWUnarchivieFromDataToText");
     ValueTransformer::registerClass<LWImgData>(u"LWImgData");
-
-    // Still to come, each registered here by its class name like the others: the bookmark
-    // transformers LWPathFromBookmark and LWNameFromBookmark.
 }

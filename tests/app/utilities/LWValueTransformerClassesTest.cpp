@@ -8,9 +8,11 @@
 #include "app/utilities/LWHeightForFontSize.h"
 #include "app/utilities/LWImgData.h"
 #include "app/utilities/LWIntToBool.h"
+#include "app/utilities/LWNameFromBookmark.h"
 #include "app/utilities/LWNegateIntToBool.h"
 #include "app/utilities/LWNumberBoolToNumberNum.h"
 #include "app/utilities/LWOneIfOneInArray.h"
+#include "app/utilities/LWPathFromBookmark.h"
 #include "app/utilities/LWReturnInitStr.h"
 #include "app/utilities/LWUnarchivieFromDataToText.h"
 #include "app/utilities/LWValueIsDigit.h"
@@ -59,6 +61,8 @@ TEST_F(LWValueTransformerClassesTest, EveryClassNameGivesAnInstanceOfThatClass) 
         {u"LWIntToBool", typeid(LWIntToBool), Class::NumberValue, true},
         {u"LWNegateIntToBool", typeid(LWNegateIntToBool), Class::NumberValue, true},
         {u"LWOneIfOneInArray", typeid(LWOneIfOneInArray), Class::NumberValue, true},
+        {u"LWPathFromBookmark", typeid(LWPathFromBookmark), Class::StringValue, false},
+        {u"LWNameFromBookmark", typeid(LWNameFromBookmark), Class::StringValue, false},
         {u"LW1IfNot0", typeid(LW1IfNot0), Class::NumberValue, false},
         {u"LWNumberBoolToNumberNum", typeid(LWNumberBoolToNumberNum), Class::NumberValue, true},
         {u"LW1IfEqualToRef", typeid(LW1IfEqualToRef), Class::NumberValue, false},
