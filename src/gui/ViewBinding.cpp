@@ -1,5 +1,6 @@
 #include "gui/ViewBinding.h"
 
+#include "gui/QtString.h"
 #include "gui/ScreenMapping.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/View.h"
@@ -17,6 +18,12 @@ ViewBinding::ViewBinding(std::shared_ptr<platform::View> view, QWidget* widget)
     applyFixedSize();
     showHiddenState();
     observe(view_->hiddenProperty(), [this] { showHiddenState(); });
+    showToolTip();
+    observe(view_->toolTipProperty(), [this] { showToolTip(); });
+}
+
+void ViewBinding::showToolTip() {
+    widget_->setToolTip(toQString(view_->toolTip()));
 }
 
 // Never shows a widget without a parent, which would be a window of its own.

@@ -53,6 +53,7 @@ protected:
 private:
     void applyFixedSize();
     void showHiddenState();
+    void showToolTip();
     void focusedByUser();
     void reportLaidOutFrame();
 

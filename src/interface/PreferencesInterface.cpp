@@ -118,7 +118,7 @@ void PreferencesInterface::build(LoadedInterface& interface) {
     window->setTitle(u"Preferences");
     auto tabs = std::make_shared<platform::TabView>(Rect(0, 0, width, 315));
     tabs->setTabless(true);
-    tabs->addTabViewItem(tab(u"0", u"General", generalPane(interface)));
+    tabs->addTabViewItem(tab(u"0", u"General", generalPane(interface, *delegate)));
     tabs->addTabViewItem(tab(u"1", u"Edit", editPane(interface, *delegate)));
     tabs->addTabViewItem(tab(u"2", u"Advanced", advancedPane(interface)));
     tabs->addTabViewItem(tab(u"3", u"Update", updatePane(interface, *delegate)));
@@ -131,7 +131,8 @@ void PreferencesInterface::build(LoadedInterface& interface) {
     panes->awakeFromNib();
 }
 
-std::shared_ptr<View> PreferencesInterface::generalPane(LoadedInterface& interface) {
+std::shared_ptr<View> PreferencesInterface::generalPane(LoadedInterface& interface,
+                                                        LWAppDelegateBase& delegate) {
     const Pane view(230);
     auto action = sized(std::make_shared<platform::PopUpButton>(), 260);
     auto menu = std::make_shared<platform::Menu>(u"");
@@ -149,9 +150,61 @@ std::shared_ptr<View> PreferencesInterface::generalPane(LoadedInterface& interfa
     action->setMenu(menu);
     bindSetting(interface, action, u"selectedTag", u"StartupActionTag");
     view.lines->addSubview(row({label(u"At start-up:", 110), action}));
-    // The room of the start-up document's controls.
-    view.lines->addSubview(sized(std::make_shared<LWWhiteView>(), innerWidth, 130));
+    view.lines->addSubview(startupDocumentBox(interface, delegate, action));
     return view.outer;
+}
+
+// The chosen document on a white framed backdrop; its buttons serve the action that opens it.
+std::shared_ptr<View> PreferencesInterface::startupDocumentBox(
+    LoadedInterface& interface, LWAppDelegateBase& delegate,
+    const std::shared_ptr<platform::PopUpButton>& action) {
+    constexpr double height = 130;
+    constexpr double inset = 10;
+    auto box = sized(std::make_shared<View>(), innerWidth, height);
+    box->addSubview(sized(std::make_shared<LWWhiteView>(), innerWidth, height));
+    const auto owner = delegate.shared_from_this();
+    const auto place = [&](const std::shared_ptr<View>& view, double x, double line) {
+        const Rect frame = view->frame();
+        view->setFrame(Rect(x, height - inset - (line + 1) * rowHeight - line * 8, frame.width(),
+                            frame.height()));
+        box->addSubview(view);
+    };
+
+    place(label(u"Start-up document:", 140), inset, 0);
+    auto name = label(u"", innerWidth - 160);
+    platform::BindingOptions nameOfBookmark;
+    nameOfBookmark.valueTransformerName = u"LWNameFromBookmark";
+    bindSetting(interface, name, u"value", u"StartupSelectedDocBookmark", nameOfBookmark);
+    platform::BindingOptions pathOfBookmark;
+    pathOfBookmark.valueTransformerName = u"LWPathFromBookmark";
+    bindSetting(interface, name, u"toolTip", u"StartupSelectedDocBookmark", pathOfBookmark);
+    place(name, inset + 150, 0);
+
+    auto mark = label(u"\u26a0", 20);
+    interface.bind(mark, u"hidden", owner, u"StartupDocSpecified");
+    place(mark, inset, 1);
+    auto status = label(u"", innerWidth - 2 * inset - 24);
+    interface.bind(status, u"value", owner, u"StartupDocPathMessageString");
+    place(status, inset + 24, 1);
+
+    platform::BindingOptions whenChosen;
+    whenChosen.valueTransformerName = u"valueIsOpSelDoc";
+    const std::pair<const char16_t*, const char16_t*> buttons[] = {
+        {u"Choose\u2026", u"selectStartupDoc:"},
+        {u"Forget", u"clearStartupSelectedDoc:"},
+        {u"Show in Folder", u"showInFinderStartupDoc:"},
+        {u"Open Now", u"testOpenStartupDoc:"},
+    };
+    double x = inset;
+    for (const auto& [title, command] : buttons) {
+        auto button = sized(std::make_shared<platform::Button>(), 100);
+        button->setTitle(title);
+        interface.connectAction(button, command, std::static_pointer_cast<platform::Responder>(owner));
+        interface.bind(button, u"enabled", action, u"titleOfSelectedItem", whenChosen);
+        place(button, x, 3);
+        x += 105;
+    }
+    return box;
 }
 
 std::shared_ptr<View> PreferencesInterface::editPane(LoadedInterface& interface,

@@ -6,6 +6,7 @@
 
 namespace platform {
 class LoadedInterface;
+class PopUpButton;
 class Object;
 class View;
 } // namespace platform
@@ -25,7 +26,11 @@ public:
     static void build(platform::LoadedInterface& interface);
 
 private:
-    static std::shared_ptr<platform::View> generalPane(platform::LoadedInterface& interface);
+    static std::shared_ptr<platform::View> generalPane(platform::LoadedInterface& interface,
+                                                       LWAppDelegateBase& delegate);
+    static std::shared_ptr<platform::View>
+    startupDocumentBox(platform::LoadedInterface& interface, LWAppDelegateBase& delegate,
+                       const std::shared_ptr<platform::PopUpButton>& action);
     static std::shared_ptr<platform::View> editPane(platform::LoadedInterface& interface,
                                                     LWAppDelegateBase& delegate);
     static std::shared_ptr<platform::View> advancedPane(platform::LoadedInterface& interface);

@@ -57,6 +57,7 @@ void LWAppDelegateBase::exposeActions() {
     exposeAction(u"openAppStorePage:", openAppStorePage);
     exposeAction(u"openAppStoreList:", openAppStoreList);
     exposeAction(u"appendMasHelp:", appendMasHelp);
+    exposeStartupDocumentActions();
 }
 
 // The launch -------------------------------------------------------------------------------
@@ -80,7 +81,6 @@ bool LWAppDelegateBase::applicationShouldOpenUntitledFile(platform::Application&
     return values->valueForKey(u"StartupActionTag").intValue() == 0;
 }
 
-// The start-up document itself (action 3) comes with its bookmark.
 void LWAppDelegateBase::executeDocumentStartupAsInPref(const Sender&) {
     const auto values = platform::UserDefaultsController::sharedUserDefaultsController()->values();
     const auto self = std::static_pointer_cast<LWAppDelegateBase>(shared_from_this());
@@ -97,6 +97,9 @@ void LWAppDelegateBase::executeDocumentStartupAsInPref(const Sender&) {
         break;
     case 2:
         platform::DocumentController::sharedDocumentController()->openDocument(self);
+        break;
+    case 3:
+        openStartupDocument();
         break;
     default:
         break;

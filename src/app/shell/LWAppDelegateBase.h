@@ -1,12 +1,15 @@
 #pragma once
 
 #include "platform/base/Property.h"
+#include "platform/base/URL.h"
 #include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/OutletOwner.h"
 #include "platform/ui/Responder.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace platform {
 class Menu;
@@ -61,6 +64,14 @@ public:
     void newDocIfNoDocOpened(const Sender& sender);
     void openDialogIfNoDocOpened(const Sender& sender);
 
+    // The start-up document, kept as a bookmark in "StartupSelectedDocBookmark".
+    void selectStartupDoc(const Sender& sender);
+    void clearStartupSelectedDoc(const Sender& sender);
+    void showInFinderStartupDoc(const Sender& sender);
+    void testOpenStartupDoc(const Sender& sender);
+    // The file types that the choice of the start-up document accepts.
+    [[nodiscard]] virtual std::vector<platform::String> allowedStartupDocExtensions() const;
+
     // The application menu's and the preferences window's actions.
     void checkForLastReleaseAvailable(const Sender& sender);
     void openPreferences(const Sender& sender);
@@ -87,6 +98,17 @@ protected:
 
 private:
     void exposeActions();
+    void exposeStartupDocumentActions();
+    void openStartupDocument();
+    [[nodiscard]] std::optional<platform::URL> resolveStartupBookmark(bool& isStale) const;
+    [[nodiscard]] std::optional<platform::URL> resolveAndRenewStartupBookmark();
+    platform::URL renewStartupBookmark(const platform::URL& url);
+    bool openWithAccess(const platform::URL& url);
+    void rememberStartupDocument(const platform::URL& url);
+    void reportMissingStartupDocument();
+    void reportRefusedStartupDocument();
+    void askToOpenPreferences(const platform::String& message,
+                              const platform::String& information);
     void bringPreferencesToFront(bool excludeFromWindowsMenu);
 
     std::shared_ptr<platform::Menu> myHelpMenu_;

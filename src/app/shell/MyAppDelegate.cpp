@@ -85,7 +85,7 @@ MyAppDelegate::MyAppDelegate() {
     usingAServices_ = false;
 }
 
-std::vector<String> MyAppDelegate::allowedStartupDocExtensions() {
+std::vector<String> MyAppDelegate::allowedStartupDocExtensions() const {
     return {u"sealscribe"};
 }
 

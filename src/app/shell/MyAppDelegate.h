@@ -52,7 +52,7 @@ public:
     // The installed families, sorted by code unit, in both font pop-ups.
     void buildUpFontMenuAndBindProgrammatically();
 
-    [[nodiscard]] static std::vector<platform::String> allowedStartupDocExtensions();
+    [[nodiscard]] std::vector<platform::String> allowedStartupDocExtensions() const override;
 
     static void test1(const Sender& sender) { (void)sender; }
 

@@ -225,8 +225,8 @@ std::optional<BindableValue> BindableValue::forView(const std::shared_ptr<View>&
                                                     bool continuouslyUpdatesValue) {
     if (!view)
         return std::nullopt;
-    if (binding == u"hidden")
-        return keyShownOnly(view, u"hidden");
+    if (binding == u"hidden" || binding == u"toolTip")
+        return keyShownOnly(view, binding);
     if (binding == u"enabled")
         return std::dynamic_pointer_cast<Control>(view)
                    ? std::optional(keyShownOnly(view, u"enabled"))

@@ -13,7 +13,8 @@ namespace platform {
 class Window;
 
 // A rectangle of a window's view tree. Its frame is in its superview's coordinates. Make
-// views with std::make_shared. Observable: "frame", "hidden", "subviews".
+// views with std::make_shared. Observable: "frame", "hidden", "subviews", "toolTip"
+// (writable by key, as hidden).
 //
 // A view that edits (a text view) ends its editing in resignFirstResponder, so that
 // making another view first responder commits the last edit.
@@ -31,6 +32,11 @@ public:
     [[nodiscard]] bool isHidden() const { return hidden_.get(); }
     void setHidden(bool hidden) { hidden_.set(hidden); }
     [[nodiscard]] const Property<bool>& hiddenProperty() const { return hidden_; }
+
+    // Shown while the pointer rests on the view; empty for none.
+    [[nodiscard]] String toolTip() const { return toolTip_.get(); }
+    void setToolTip(const String& toolTip) { toolTip_.set(toolTip); }
+    [[nodiscard]] const Property<String>& toolTipProperty() const { return toolTip_; }
 
     [[nodiscard]] const LayoutHints& layoutHints() const { return layoutHints_; }
     void setLayoutHints(const LayoutHints& hints) { layoutHints_ = hints; }
@@ -62,6 +68,7 @@ private:
 
     Property<Rect> frame_;
     Property<bool> hidden_{*this, u"hidden", false, KeyAccess::ReadWrite};
+    Property<String> toolTip_{*this, u"toolTip", {}, KeyAccess::ReadWrite};
     LayoutHints layoutHints_;
     Property<std::vector<std::shared_ptr<View>>> subviews_{*this, u"subviews"};
     std::weak_ptr<View> superview_;
