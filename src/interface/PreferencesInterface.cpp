@@ -155,9 +155,9 @@ std::shared_ptr<View> PreferencesInterface::generalPane(LoadedInterface& interfa
 }
 
 // The chosen document on a white framed backdrop; its buttons serve the action that opens it.
-std::shared_ptr<View> PreferencesInterface::startupDocumentBox(
-    LoadedInterface& interface, LWAppDelegateBase& delegate,
-    const std::shared_ptr<platform::PopUpButton>& action) {
+std::shared_ptr<View>
+PreferencesInterface::startupDocumentBox(LoadedInterface& interface, LWAppDelegateBase& delegate,
+                                         const std::shared_ptr<platform::PopUpButton>& action) {
     constexpr double height = 130;
     constexpr double inset = 10;
     auto box = sized(std::make_shared<View>(), innerWidth, height);
@@ -199,7 +199,8 @@ std::shared_ptr<View> PreferencesInterface::startupDocumentBox(
     for (const auto& [title, command] : buttons) {
         auto button = sized(std::make_shared<platform::Button>(), 100);
         button->setTitle(title);
-        interface.connectAction(button, command, std::static_pointer_cast<platform::Responder>(owner));
+        interface.connectAction(button, command,
+                                std::static_pointer_cast<platform::Responder>(owner));
         interface.bind(button, u"enabled", action, u"titleOfSelectedItem", whenChosen);
         place(button, x, 3);
         x += 105;

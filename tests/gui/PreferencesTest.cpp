@@ -1,7 +1,9 @@
 #include "ProgramFixture.h"
 #include "app/shell/MyAppDelegate.h"
+#include "gui/QtModalRunner.h"
 #include "platform/base/UserDefaults.h"
 #include "platform/ui/PopUpButton.h"
+#include "platform/ui/SecureTextField.h"
 #include "platform/ui/TabView.h"
 #include "platform/ui/TabViewItem.h"
 #include "platform/ui/TextField.h"
@@ -12,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QListView>
 #include <QTabWidget>
 #include <QToolBar>
@@ -62,6 +65,21 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
         ASSERT_TRUE(waitUntil([&] { return !list->isVisible(); }));
     }
+
+    // The program launched again over the same settings, as the next run of it.
+    struct NextRun {
+        explicit NextRun(PreferencesTest& test)
+            : environment(std::filesystem::path(test.settings.path().toStdString()) /
+                          "Sealscribe") {
+            program.prepare(1, test.arguments);
+            renderer = std::make_unique<gui::ApplicationRenderer>(program.application());
+            program.application()->finishLaunching();
+        }
+
+        platform::Environment environment;
+        ApplicationMain program{nullptr};
+        std::unique_ptr<gui::ApplicationRenderer> renderer;
+    };
 
     static void retype(QLineEdit* field, const QString& text) {
         ASSERT_NE(field, nullptr);
@@ -145,15 +163,19 @@ TEST_F(PreferencesTest, SettingsChosenInThePanesHoldAfterQuittingAndLaunchingAga
 
     choose(preferences, "Quit Sealscribe");
     ASSERT_TRUE(waitUntil([&] { return !program.application()->isRunning(); }));
-
-    // The next run, over the same settings.
-    platform::Environment again{std::filesystem::path(settings.path().toStdString()) /
-                                "Sealscribe"};
-    ApplicationMain relaunched{nullptr};
-    relaunched.prepare(1, arguments);
-    gui::ApplicationRenderer shown(relaunched.application());
-    relaunched.application()->finishLaunching();
+    NextRun next(*this);
+    auto& relaunched = next.program;
+    auto& shown = *next.renderer;
     EXPECT_TRUE(relaunched.controller()->documents().empty());
+    // A second on, action 2 shows the open panel.
+    bool panelShown = false;
+    shown.modalRunner().setShownHandler([&](QDialog& dialog) {
+        panelShown = dynamic_cast<gui::PanelDialog*>(&dialog) != nullptr;
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    loop.advance(1.0);
+    EXPECT_TRUE(panelShown);
+    shown.modalRunner().setShownHandler({});
     const auto delegate = delegateOf(relaunched);
     delegate->openPreferences(nullptr);
     const auto reopened = delegate->prefWindow();
@@ -190,6 +212,64 @@ TEST_F(PreferencesTest, SettingsChosenInThePanesHoldAfterQuittingAndLaunchingAga
 
     document->close();
     reopened->close();
+}
+
+// The document chosen in the General pane opens, locked, about a second after the next
+// launch, and its password unlocks it.
+TEST_F(PreferencesTest, TheChosenStartupDocumentOpensAtTheNextLaunch) {
+    const QString path = folder.filePath("Diary.sealscribe");
+    program.application()->finishLaunching();
+    auto* documentWidget = widgetOf(onlyDocument());
+    ASSERT_TRUE(documentWidget && QTest::qWaitForWindowExposed(documentWidget));
+    QDialog* sheet = nullptr;
+    ASSERT_NO_FATAL_FAILURE(typePasswordTwice(documentWidget, sheet));
+    click(sheet, "OK");
+    answerAlert(documentWidget, u"Password accepted");
+    choose(documentWidget, "Save As\u2026");
+    ASSERT_NO_FATAL_FAILURE(enterFileName(documentWidget, path));
+    ASSERT_TRUE(waitUntil([&] { return !onlyDocument()->isDocumentEdited(); }));
+
+    choose(documentWidget, "Preferences\u2026");
+    const auto window = delegateOf(program)->prefWindow();
+    auto* preferences = renderer->widgetFor(*window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(preferences));
+    QPushButton* chooseButton = nullptr;
+    for (auto* button : preferences->findChildren<QPushButton*>())
+        if (button->text() == "Choose\u2026")
+            chooseButton = button;
+    ASSERT_NE(chooseButton, nullptr);
+    EXPECT_FALSE(chooseButton->isEnabled());
+    pick(popUpOf(preferences, *window, 0), "Open Selected Document");
+    ASSERT_TRUE(waitUntil([&] { return chooseButton->isEnabled(); }));
+    QTest::mouseClick(chooseButton, Qt::LeftButton);
+    ASSERT_NO_FATAL_FAILURE(enterFileName(preferences, path));
+    EXPECT_TRUE(waitUntil([&] {
+        for (auto* label : preferences->findChildren<QLabel*>())
+            if (label->text() == "Diary.sealscribe" && label->isVisible())
+                return true;
+        return false;
+    }));
+    EXPECT_EQ(delegateOf(program)->StartupDocPathMessageString(), u"");
+
+    choose(preferences, "Quit Sealscribe");
+    ASSERT_TRUE(waitUntil([&] { return !program.application()->isRunning(); }));
+    NextRun next(*this);
+    auto& relaunched = next.program;
+    auto& shown = *next.renderer;
+    EXPECT_TRUE(relaunched.controller()->documents().empty());
+    loop.advance(1.0);
+    ASSERT_TRUE(waitUntil([&] { return relaunched.controller()->documents().size() == 1; }));
+    const auto document =
+        std::dynamic_pointer_cast<MyDocument>(relaunched.controller()->documents().front());
+    ASSERT_TRUE(document && document->myWindow());
+    auto* opened = shown.widgetFor(*document->myWindow());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(opened));
+    auto* password = controlOf<QLineEdit>(opened, document->passwordToDecryptField());
+    ASSERT_TRUE(password && password->isVisible());
+    QTest::keyClicks(password, "orchid7");
+    QTest::keyClick(password, Qt::Key_Return);
+    EXPECT_TRUE(waitUntil([&] { return document->isDecrypted(); }));
+    document->close();
 }
 
 } // namespace

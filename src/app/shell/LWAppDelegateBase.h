@@ -107,8 +107,7 @@ private:
     void rememberStartupDocument(const platform::URL& url);
     void reportMissingStartupDocument();
     void reportRefusedStartupDocument();
-    void askToOpenPreferences(const platform::String& message,
-                              const platform::String& information);
+    void askToOpenPreferences(const platform::String& message, const platform::String& information);
     void bringPreferencesToFront(bool excludeFromWindowsMenu);
 
     std::shared_ptr<platform::Menu> myHelpMenu_;

@@ -1,7 +1,6 @@
 // The start-up document of LWAppDelegateBase: choosing it, forgetting, revealing and
 // opening it, and opening it at start-up, through its bookmark in the settings.
 #include "app/shell/LWAppDelegateBase.h"
-
 #include "app/utilities/LWBookmark.h"
 #include "platform/base/OperationQueue.h"
 #include "platform/base/UserDefaults.h"
@@ -80,7 +79,7 @@ URL LWAppDelegateBase::renewStartupBookmark(const URL& url) {
 
 std::optional<URL> LWAppDelegateBase::resolveAndRenewStartupBookmark() {
     bool isStale = false;
-    const auto url = resolveStartupBookmark(isStale);
+    auto url = resolveStartupBookmark(isStale);
     if (url && isStale)
         return renewStartupBookmark(*url);
     return url;
