@@ -39,8 +39,8 @@ protected:
         loop().runUntilIdle();
     }
 
-    [[nodiscard]] platform::URL urlOf(const std::string& name) const {
-        return *platform::URL::fileURLWithPath(pathOf(name));
+    [[nodiscard]] platform::URL urlOf(const std::string& fileName) const {
+        return *platform::URL::fileURLWithPath(pathOf(fileName));
     }
     [[nodiscard]] std::vector<std::optional<String>> openDocumentPaths() const {
         std::vector<std::optional<String>> paths;
@@ -104,12 +104,12 @@ TEST_F(StartupDocumentTest, WithNoDocumentToOpenTheAlertOffersThePreferences) {
         std::filesystem::remove_all(files.path() / "elsewhere");
         chooseASavedDocument();
         change();
-        launch([&](platform::UserDefaults& settings) {
+        launch([&](platform::UserDefaults& earlier) {
             platform::FileAccess::setSharedFileAccess(access);
             if (std::string(what) == "garbage")
-                settings.setObject(Value(platform::dataFromBytes("not a bookmark")), bookmarkKey);
+                earlier.setObject(Value(platform::dataFromBytes("not a bookmark")), bookmarkKey);
             if (std::string(what) == "forgotten")
-                settings.setObject(Value(Data{}), bookmarkKey);
+                earlier.setObject(Value(Data{}), bookmarkKey);
         });
         const auto stored = store()->objectForKey(bookmarkKey);
         run_->modal->answerNextWith(u"Open Preferences");
