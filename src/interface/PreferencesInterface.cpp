@@ -171,14 +171,14 @@ PreferencesInterface::startupDocumentBox(LoadedInterface& interface, LWAppDelega
     };
 
     place(label(u"Start-up document:", 140), inset, 0);
-    auto name = label(u"", innerWidth - 160);
+    auto chosen = label(u"", innerWidth - 160);
     platform::BindingOptions nameOfBookmark;
     nameOfBookmark.valueTransformerName = u"LWNameFromBookmark";
-    bindSetting(interface, name, u"value", u"StartupSelectedDocBookmark", nameOfBookmark);
+    bindSetting(interface, chosen, u"value", u"StartupSelectedDocBookmark", nameOfBookmark);
     platform::BindingOptions pathOfBookmark;
     pathOfBookmark.valueTransformerName = u"LWPathFromBookmark";
-    bindSetting(interface, name, u"toolTip", u"StartupSelectedDocBookmark", pathOfBookmark);
-    place(name, inset + 150, 0);
+    bindSetting(interface, chosen, u"toolTip", u"StartupSelectedDocBookmark", pathOfBookmark);
+    place(chosen, inset + 150, 0);
 
     auto mark = label(u"\u26a0", 20);
     interface.bind(mark, u"hidden", owner, u"StartupDocSpecified");
