@@ -5,8 +5,10 @@
 #include "gui/QtString.h"
 #include "platform/base/ScopedMainRunLoop.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Bundle.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace gui {
 
@@ -31,6 +33,13 @@ GuiApplication::GuiApplication(int argc, char** argv,
     // The model decides when the program ends, not its last window.
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setApplicationDisplayName(toQString(parts_->application->displayName()));
+    // The desktop ties the windows to the installed entry by this ID; the icon theme has the
+    // icon only where the prefix is among the data folders, the resources always.
+    const platform::String appId = u"example.sealscribe.Sealscribe";
+    QGuiApplication::setDesktopFileName(toQString(appId));
+    const auto iconFile = platform::Bundle::mainBundle()->pathForResource(appId, u"svg");
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(toQString(appId), iconFile ? QIcon(toQString(*iconFile)) : QIcon()));
     parts_->renderer = std::make_unique<ApplicationRenderer>(parts_->application);
 }
 
