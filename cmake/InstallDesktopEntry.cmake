@@ -3,6 +3,9 @@
 # desktop-entry databases so that the desktop opens our files with us at once.
 # Expects SEALSCRIBE_DESKTOP_TEMPLATE and SEALSCRIBE_DESKTOP_STAGING to be set.
 
+# Install scripts otherwise run under the oldest policies.
+cmake_policy(VERSION 3.25)
+
 # The executable's path as a quoted argument of Exec where it needs one, then escaped as a
 # string value (backslashes doubled after the quoting) and for field codes (% doubled).
 function(sealscribe_exec_argument path out)

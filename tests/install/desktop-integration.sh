@@ -65,10 +65,12 @@ default=$(env -i PATH="$PATH" HOME="$home" XDG_DATA_HOME="$xdg/data" \
 [ "$default" = "$id.desktop" ] ||
     fail "xdg-mime's default for application/x-sealscribe is \"$default\", not $id.desktop"
 
-# Staged for a package: the entry names the final prefix (quoted, for its space) and the
-# databases are left to the package's own triggers.
+# Staged for a package: the entry names the final prefix (quoted, for its space), whose
+# folders exist already, as /usr's do; nothing is written there, and the databases are
+# left to the package's own triggers.
 stage=$tmp/stage
-final="/opt/sealscribe 2.6"
+final="$tmp/final prefix"
+mkdir -p "$final/share/mime/packages" "$final/share/applications"
 run_logged "$tmp/staged.log" env DESTDIR="$stage" "$cmake" --install "$build" --prefix "$final"
 staged=$stage$final/share/applications/$id.desktop
 [ -f "$staged" ] || fail "$staged is not installed"
@@ -78,3 +80,5 @@ grep -qxF "Exec=\"$final/bin/sealscribe\" %F" "$staged" ||
 [ ! -e "$stage$final/share/mime/globs2" ] || fail "a staged install updated the MIME database"
 [ ! -e "$stage$final/share/applications/mimeinfo.cache" ] ||
     fail "a staged install updated the desktop database"
+written=$(find "$final" ! -type d)
+[ -z "$written" ] || fail "a staged install wrote into the prefix itself: $written"
