@@ -39,27 +39,23 @@ file(WRITE "${sealscribe_staged}" "${sealscribe_entry}")
 file(INSTALL DESTINATION "${sealscribe_prefix}/share/applications" TYPE FILE
      FILES "${sealscribe_staged}")
 
+function(sealscribe_update_database tool folder)
+    find_program(tool_path "${tool}" NO_CACHE)
+    if(NOT tool_path)
+        message(WARNING "${tool} is not installed: the desktop learns of Sealscribe's files "
+                        "only once it runs on ${folder}")
+        return()
+    endif()
+    message(STATUS "Updating: ${folder}")
+    execute_process(COMMAND "${tool_path}" "${folder}" RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(WARNING "${tool} ${folder} failed: ${result}")
+    endif()
+endfunction()
+
 # Under DESTDIR the files are staged for a package, whose own triggers update the
 # databases where the files finally land.
 if("$ENV{DESTDIR}" STREQUAL "")
-    foreach(sealscribe_update IN ITEMS "update-mime-database;${sealscribe_prefix}/share/mime"
-            "update-desktop-database;${sealscribe_prefix}/share/applications")
-        list(GET sealscribe_update 0 sealscribe_tool)
-        list(GET sealscribe_update 1 sealscribe_folder)
-        find_program(sealscribe_tool_path "${sealscribe_tool}")
-        if(NOT sealscribe_tool_path)
-            message(WARNING "${sealscribe_tool} is not installed: the desktop learns of "
-                            "Sealscribe's files only once it runs on ${sealscribe_folder}")
-        else()
-            message(STATUS "Updating: ${sealscribe_folder}")
-            execute_process(COMMAND "${sealscribe_tool_path}" "${sealscribe_folder}"
-                            RESULT_VARIABLE sealscribe_result)
-            if(NOT sealscribe_result EQUAL 0)
-                message(WARNING "${sealscribe_tool} ${sealscribe_folder} failed: "
-                                "${sealscribe_result}")
-            endif()
-        endif()
-        unset(sealscribe_tool_path CACHE)
-        unset(sealscribe_tool_path)
-    endforeach()
+    sealscribe_update_database(update-mime-database "${sealscribe_prefix}/share/mime")
+    sealscribe_update_database(update-desktop-database "${sealscribe_prefix}/share/applications")
 endif()
