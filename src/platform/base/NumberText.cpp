@@ -1,5 +1,7 @@
 #include "platform/base/NumberText.h"
 
+#include "platform/base/AsciiCharacter.h"
+
 #include <charconv>
 #include <cstdlib>
 #include <limits>
@@ -9,23 +11,15 @@
 namespace platform {
 namespace {
 
-bool isSpace(char16_t unit) {
-    return unit == u' ' || (unit >= u'\t' && unit <= u'\r');
-}
-
-bool isDigit(char16_t unit) {
-    return unit >= u'0' && unit <= u'9';
-}
-
 std::size_t skipSpace(const String& text, std::size_t at = 0) {
-    while (at < text.size() && isSpace(text[at]))
+    while (at < text.size() && isAsciiSpace(text[at]))
         ++at;
     return at;
 }
 
 std::size_t skipDigits(const String& text, std::size_t& at) {
     const std::size_t from = at;
-    while (at < text.size() && isDigit(text[at]))
+    while (at < text.size() && isAsciiDigit(text[at]))
         ++at;
     return at - from;
 }
@@ -62,7 +56,7 @@ std::int64_t NumberText::integerValue(const String& text) {
         negative = text[at++] == u'-';
     constexpr auto limit = std::numeric_limits<std::int64_t>::max();
     std::uint64_t magnitude = 0;
-    for (; at < text.size() && isDigit(text[at]); ++at) {
+    for (; at < text.size() && isAsciiDigit(text[at]); ++at) {
         const auto digit = static_cast<std::uint64_t>(text[at] - u'0');
         if (magnitude > (static_cast<std::uint64_t>(limit) - digit) / 10)
             return negative ? std::numeric_limits<std::int64_t>::min() : limit;

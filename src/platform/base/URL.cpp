@@ -1,5 +1,6 @@
 #include "platform/base/URL.h"
 
+#include "platform/base/AsciiCharacter.h"
 #include "platform/base/HexDigit.h"
 #include "platform/base/PosixPath.h"
 
@@ -11,17 +12,11 @@
 namespace platform {
 namespace {
 
-bool isAlpha(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 bool isHexDigit(char c) {
     return hexValue(c) >= 0;
 }
 bool isUnreserved(char c) {
-    return isAlpha(c) || isDigit(c) || c == '-' || c == '.' || c == '_' || c == '~';
+    return isAsciiLetter(c) || isAsciiDigit(c) || c == '-' || c == '.' || c == '_' || c == '~';
 }
 bool isSubDelimiter(char c) {
     return std::string_view("!$&'()*+,;=").find(c) != std::string_view::npos;
@@ -57,17 +52,17 @@ template <typename Allowed> bool consistsOf(std::string_view text, Allowed allow
 }
 
 bool isScheme(std::string_view text) {
-    if (text.empty() || !isAlpha(text.front()))
+    if (text.empty() || !isAsciiLetter(text.front()))
         return false;
     for (const char c : text)
-        if (!isAlpha(c) && !isDigit(c) && c != '+' && c != '-' && c != '.')
+        if (!isAsciiLetter(c) && !isAsciiDigit(c) && c != '+' && c != '-' && c != '.')
             return false;
     return true;
 }
 
 bool isPort(std::string_view text) {
     for (const char c : text)
-        if (!isDigit(c))
+        if (!isAsciiDigit(c))
             return false;
     return true;
 }
@@ -141,7 +136,7 @@ bool equalsIgnoringCase(std::string_view text, std::string_view lowerCase) {
     if (text.size() != lowerCase.size())
         return false;
     for (std::size_t i = 0; i < text.size(); ++i)
-        if ((isAlpha(text[i]) ? char(text[i] | 0x20) : text[i]) != lowerCase[i])
+        if ((isAsciiLetter(text[i]) ? char(text[i] | 0x20) : text[i]) != lowerCase[i])
             return false;
     return true;
 }

@@ -1,5 +1,6 @@
 #include "platform/text/RTFParser.h"
 
+#include "platform/base/AsciiCharacter.h"
 #include "platform/base/HexDigit.h"
 #include "platform/text/RTFCodePage.h"
 #include "platform/text/RTFFieldInstruction.h"
@@ -18,13 +19,6 @@ constexpr std::size_t pendingFlushSize = 4096;
 constexpr std::size_t maxWordLength = 32;
 constexpr std::size_t maxGraphicNameLength = 1024;
 constexpr std::int64_t parameterLimit = std::int64_t{1} << 40;
-
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Words that \* may precede without the group being skipped.
 bool isIgnorableDestination(RTFKeyword word) {
@@ -125,7 +119,7 @@ void RTFParser::controlSequence() {
         return;
     }
     const char next = input_[at_];
-    if (isLetter(next)) {
+    if (isAsciiLetter(next)) {
         controlWord();
         return;
     }
@@ -135,7 +129,7 @@ void RTFParser::controlSequence() {
 
 void RTFParser::controlWord() {
     const std::size_t start = at_;
-    while (at_ < input_.size() && isLetter(input_[at_]))
+    while (at_ < input_.size() && isAsciiLetter(input_[at_]))
         ++at_;
     const std::string_view word = input_.substr(start, at_ - start);
     const std::optional<std::int64_t> value = parameter();
@@ -207,13 +201,14 @@ void RTFParser::controlSymbol(char symbol) {
 
 std::optional<std::int64_t> RTFParser::parameter() {
     std::size_t at = at_;
-    const bool negative = at + 1 < input_.size() && input_[at] == '-' && isDigit(input_[at + 1]);
+    const bool negative =
+        at + 1 < input_.size() && input_[at] == '-' && isAsciiDigit(input_[at + 1]);
     if (negative)
         ++at;
     std::optional<std::int64_t> value;
-    if (at < input_.size() && isDigit(input_[at])) {
+    if (at < input_.size() && isAsciiDigit(input_[at])) {
         std::int64_t number = 0;
-        for (; at < input_.size() && isDigit(input_[at]); ++at)
+        for (; at < input_.size() && isAsciiDigit(input_[at]); ++at)
             if (number < parameterLimit)
                 number = number * 10 + (input_[at] - '0');
         value = negative ? -number : number;
@@ -285,12 +280,12 @@ void RTFParser::skipGroup() {
         } else if (c == '}') {
             --depth;
         } else if (c == '\\' && at_ < input_.size()) {
-            if (!isLetter(input_[at_])) {
+            if (!isAsciiLetter(input_[at_])) {
                 ++at_;
                 continue;
             }
             const std::size_t start = at_;
-            while (at_ < input_.size() && isLetter(input_[at_]))
+            while (at_ < input_.size() && isAsciiLetter(input_[at_]))
                 ++at_;
             const std::string_view word = input_.substr(start, at_ - start);
             const std::optional<std::int64_t> value = parameter();

@@ -1,5 +1,7 @@
 #include "platform/ui/NumberFormatter.h"
 
+#include "platform/base/AsciiCharacter.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -7,14 +9,6 @@
 
 namespace platform {
 namespace {
-
-bool isSpace(char16_t unit) {
-    return unit == u' ' || (unit >= u'\t' && unit <= u'\r');
-}
-
-bool isDigit(char16_t unit) {
-    return unit >= u'0' && unit <= u'9';
-}
 
 // A number's text without the white space around it and without a "+".
 struct Scanned {
@@ -27,9 +21,9 @@ struct Scanned {
 std::optional<Scanned> scan(const String& text, bool allowsPoint) {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && isSpace(text[begin]))
+    while (begin < end && isAsciiSpace(text[begin]))
         ++begin;
-    while (end > begin && isSpace(text[end - 1]))
+    while (end > begin && isAsciiSpace(text[end - 1]))
         --end;
     Scanned scanned;
     std::size_t at = begin;
@@ -41,7 +35,7 @@ std::optional<Scanned> scan(const String& text, bool allowsPoint) {
     bool point = false;
     for (; at < end; ++at) {
         const char16_t unit = text[at];
-        if (isDigit(unit))
+        if (isAsciiDigit(unit))
             ++scanned.digits;
         else if (unit == u'.' && allowsPoint && !point)
             point = true;
