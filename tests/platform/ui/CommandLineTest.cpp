@@ -35,10 +35,10 @@ private:
     int fds_[2] = {-1, -1};
 };
 
-// A descriptor number that names nothing open.
+// A descriptor number that names nothing open, and that the table's pipes do not take.
 std::string closedFd() {
-    const int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    ::close(fd);
+    constexpr int fd = 987;
+    EXPECT_EQ(::fcntl(fd, F_GETFD), -1);
     return std::to_string(fd);
 }
 
@@ -99,7 +99,8 @@ TEST(CommandLine, TurnsArgumentsAndInputIntoRequests) {
         ok("password in UTF-8", {"--unlock", "/d"}, "\xc3\xa9t\xc3\xa9\n", unlock(u"/d", u"été")),
         ok("longest password", {"--unlock", "/d"}, longest,
            unlock(u"/d", platform::String(longest.size(), u'p'))),
-        ok("password fd", {"--password-fd", "0", "--unlock", "/d"}, "pw\n", unlock(u"/d", u"pw")),
+        ok("password fd", {"--password-fd", "INPUT", "--unlock", "/d"}, "pw\n",
+           unlock(u"/d", u"pw")),
         bad("non-UTF-8 password", {"--unlock", "/d"}, "p\xff\n", 1, "not UTF-8"),
         bad("NUL in the password", {"--unlock", "/d"}, std::string("p\0w\n", 4), 1, "NUL"),
         bad("line too long", {"--unlock", "/d"}, tooLong, 1, "longer than 4096"),
@@ -118,7 +119,15 @@ TEST(CommandLine, TurnsArgumentsAndInputIntoRequests) {
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         const Input input(test.input);
-        const auto result = CommandLine::read(test.arguments, input.fd());
+        // INPUT names the input's descriptor; the standard input is then none.
+        auto arguments = test.arguments;
+        int standardInput = input.fd();
+        for (auto& argument : arguments)
+            if (argument == "INPUT") {
+                argument = std::to_string(input.fd());
+                standardInput = -1;
+            }
+        const auto result = CommandLine::read(arguments, standardInput);
         if (test.request) {
             ASSERT_TRUE(result.has_value()) << result.error().message;
             EXPECT_EQ(*result, *test.request);
