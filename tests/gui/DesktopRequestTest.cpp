@@ -2,6 +2,7 @@
 
 #include "ProgramFixture.h"
 #include "gui/DesktopRequestPerformer.h"
+#include "gui/QtModalRunner.h"
 
 #include <QCoreApplication>
 
