@@ -94,7 +94,7 @@ void DesktopRequestPerformer::performNow(const platform::DesktopRequest& request
         newDocumentFromSelection(completion);
         break;
     case Kind::unlock:
-        unlock(request, std::move(completion));
+        unlock(request, completion);
         break;
     }
 }
@@ -156,7 +156,7 @@ void DesktopRequestPerformer::open(const platform::DesktopRequest& request, Comp
 }
 
 void DesktopRequestPerformer::unlock(const platform::DesktopRequest& request,
-                                     Completion completion) {
+                                     const Completion& completion) {
     platform::Dictionary arguments{{u"password", platform::Value(request.password)}};
     const bool known = platform::ScriptCommand::executeCommandNamed(
         unlockCommand, platform::Value(request.paths.front()), std::move(arguments),

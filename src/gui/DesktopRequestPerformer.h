@@ -48,7 +48,7 @@ private:
     void newDocumentFromText(const platform::Data& text, const Completion& completion);
     void newDocumentFromSelection(const Completion& completion);
     void open(const platform::DesktopRequest& request, Completion completion);
-    void unlock(const platform::DesktopRequest& request, Completion completion);
+    void unlock(const platform::DesktopRequest& request, const Completion& completion);
     void performWaiting();
 
     std::shared_ptr<platform::Application> application_;
