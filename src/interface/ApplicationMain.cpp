@@ -2,6 +2,7 @@
 
 #include "app/utilities/LWValueTransformerClasses.h"
 #include "document/MyDocument.h"
+#include "document/MyScriptDecryptDoc.h"
 #include "interface/MainMenuInterface.h"
 #include "interface/MyDocumentInterface.h"
 #include "interface/PreferencesInterface.h"
@@ -39,6 +40,7 @@ void ApplicationMain::prepare(int argc, char** argv) {
     MainMenuInterface::registerIn(*registry);
     MyDocumentInterface::registerIn(*registry);
     PreferencesInterface::registerIn(*registry);
+    MyScriptDecryptDoc::registerCommand();
 
     controller_ = platform::DocumentController::sharedDocumentController();
     MyDocument::registerDocumentType(*controller_);
