@@ -1,8 +1,8 @@
-// A later start of the program handing its request to the running instance: a forwarded
-// --unlock (each time a document not yet open, so it is read and unlocked) and a 10 MiB
-// --new-from-text, both until the start has exited with the instance's answer. Runs on a
-// private session bus of its own (it starts itself again under dbus-run-session), offscreen
-// unless told otherwise.
+// A later start of the program handing its request to the running instance, until the
+// start has exited with the instance's answer: a forwarded --unlock (each time a document
+// not yet open, so it is read and unlocked), a --new-from-text of one letter (what the
+// forwarding itself costs) and one of 10 MiB. Runs on a private session bus of its own (it
+// starts itself again under dbus-run-session), offscreen unless told otherwise.
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdlib>
@@ -66,10 +66,15 @@ public:
         ::setenv("XDG_CONFIG_HOME", (scratch() / "config").c_str(), 1);
         std::ofstream(scratch() / "password") << "orchid\n";
         std::ofstream(scratch() / "empty");
+        std::ofstream(scratch() / "letter") << "a";
+        // Paragraphs of a few lines each, as a long document has them.
         std::ofstream text(scratch() / "text");
-        const std::string line = "The quick brown fox jumps over the lazy dog.\n";
-        for (std::size_t size = 0; size < (std::size_t{10} << 20); size += line.size())
-            text << line;
+        std::string paragraph;
+        for (int i = 0; i < 12; ++i)
+            paragraph += "The quick brown fox jumps over the lazy dog. ";
+        paragraph += "\n";
+        for (std::size_t size = 0; size < (std::size_t{10} << 20); size += paragraph.size())
+            text << paragraph;
         text.close();
         for (int i = 0; i < documents; ++i) {
             const std::string command = "/usr/bin/python3 '" SEALSCRIBE_DOCUMENT_WRITER
@@ -119,6 +124,16 @@ void ForwardedUnlock(benchmark::State& state) {
     }
 }
 BENCHMARK(ForwardedUnlock)->Iterations(documents)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What forwarding itself costs: the start, the bus and the new document of one letter.
+void ForwardedLetter(benchmark::State& state) {
+    (void)instance();
+    for (auto _ : state) {
+        if (run({"--new-from-text"}, scratch() / "letter") != 0)
+            state.SkipWithError("the new document failed");
+    }
+}
+BENCHMARK(ForwardedLetter)->Iterations(10)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void ForwardedTenMebibytes(benchmark::State& state) {
     (void)instance();
