@@ -101,6 +101,20 @@ TEST_F(ServicesTest, NoPlainStringGivesTheFailureTextAndNoDocument) {
     }
 }
 
+// As when the program is launched to serve the request: the start-up document, which is not
+// even chosen, is neither opened nor missed.
+TEST_F(ServicesTest, ARequestBeforeTheStartupActionKeepsTheStartupDocumentShut) {
+    launch([](platform::UserDefaults& defaults) { defaults.setInteger(3, u"StartupActionTag"); });
+    for (const auto& document : std::vector(documents()))
+        document->close();
+    Pasteboard pboard;
+    ASSERT_TRUE(pboard.setString(u"abc", Pasteboard::stringType));
+    EXPECT_EQ(request(pboard).error, std::nullopt);
+    loop().advance(3);
+    EXPECT_EQ(documents().size(), 1u);
+    EXPECT_TRUE(run_->modal->alertsShown().empty());
+}
+
 TEST_F(ServicesTest, ADocumentThatCannotBeMadeIsReported) {
     const auto programs = run_->program.controller();
     // A controller that knows no document type makes none.
