@@ -1,6 +1,8 @@
 #include "platform/ui/PasswordReader.h"
 
+#include <array>
 #include <cerrno>
+#include <csignal>
 #include <string>
 #include <termios.h>
 #include <unistd.h>
@@ -8,20 +10,42 @@
 namespace platform {
 namespace {
 
-// Turns echo off for its lifetime when the descriptor is a terminal.
+// The terminal's settings while echo is off, for a signal that ends the program then.
+int quietFd = -1;
+termios echoing{};
+constexpr std::array endingSignals{SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+extern "C" void restoreEchoAndReraise(int signal) {
+    (void)::tcsetattr(quietFd, TCSAFLUSH, &echoing);
+    (void)std::signal(signal, SIG_DFL);
+    (void)std::raise(signal);
+}
+
+// Turns echo off for its lifetime when the descriptor is a terminal; Ctrl-C in the middle
+// leaves the terminal echoing again.
 class NoEcho {
 public:
-    explicit NoEcho(int fd) : fd_(fd) {
-        if (::isatty(fd) != 1 || ::tcgetattr(fd, &saved_) != 0)
+    explicit NoEcho(int fd) {
+        if (::isatty(fd) != 1 || ::tcgetattr(fd, &echoing) != 0)
             return;
-        termios quiet = saved_;
+        quietFd = fd;
+        struct sigaction restore = {};
+        restore.sa_handler = restoreEchoAndReraise;
+        for (std::size_t i = 0; i < endingSignals.size(); ++i)
+            (void)::sigaction(endingSignals[i], &restore, &previous_[i]);
+        termios quiet = echoing;
         quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
         quiet.c_lflag |= ECHONL;
         active_ = ::tcsetattr(fd, TCSAFLUSH, &quiet) == 0;
     }
     ~NoEcho() {
+        if (quietFd < 0)
+            return;
         if (active_)
-            (void)::tcsetattr(fd_, TCSAFLUSH, &saved_);
+            (void)::tcsetattr(quietFd, TCSAFLUSH, &echoing);
+        for (std::size_t i = 0; i < endingSignals.size(); ++i)
+            (void)::sigaction(endingSignals[i], &previous_[i], nullptr);
+        quietFd = -1;
     }
     NoEcho(const NoEcho&) = delete;
     NoEcho& operator=(const NoEcho&) = delete;
@@ -29,8 +53,7 @@ public:
     [[nodiscard]] bool active() const { return active_; }
 
 private:
-    int fd_;
-    termios saved_{};
+    std::array<struct sigaction, endingSignals.size()> previous_{};
     bool active_ = false;
 };
 
