@@ -151,12 +151,24 @@ void LWCryptoDoc::submitPasswordToDecrypt(const Sender& sender) {
         return;
     if (const auto field = std::dynamic_pointer_cast<platform::TextField>(sender))
         setPlainPasswordInserted(field->stringValue());
-    if (!plainPasswordInserted() || plainPasswordInserted()->empty())
-        return;
+    if (plainPasswordInserted())
+        (void)decryptWithPassword(*plainPasswordInserted());
+}
+
+bool LWCryptoDoc::unlockWithPassword(const platform::String& password) {
+    if (isDecrypted())
+        return false;
+    return decryptWithPassword(password);
+}
+
+bool LWCryptoDoc::decryptWithPassword(const platform::String& password) {
+    if (password.empty())
+        return false;
     const auto keepAlive = selfDocument();
-    setPlainPassword(*plainPasswordInserted());
+    setPlainPassword(password);
     showDecryptProgress(true);
-    if (Decript() != 0) {
+    const bool unlocked = Decript() == 0;
+    if (!unlocked) {
         decryptFailed();
         showDecryptProgress(false);
         PasswordAlert::wrongPassword()->beginSheetModalForWindow(windowForSheet(), {});
@@ -170,6 +182,7 @@ void LWCryptoDoc::submitPasswordToDecrypt(const Sender& sender) {
         setPlainPasswordPrevious(u"");
     }
     updateChangeCount(platform::ChangeCleared);
+    return unlocked;
 }
 
 // The mandatory password of a new document -----------------------------------------------

@@ -53,6 +53,9 @@ public:
     // plainPasswordInserted holds already. An empty password and a document that is not
     // locked are left alone.
     void submitPasswordToDecrypt(const Sender& sender);
+    // The same unlock with a password handed over by a program, which leaves the typed
+    // values alone unless it succeeds; true once unlocked by it.
+    bool unlockWithPassword(const platform::String& password);
 
     // The hooks: Decript answers 0 when the document is decrypted with plainPassword.
     [[nodiscard]] virtual std::int32_t Decript();
@@ -149,6 +152,7 @@ protected:
 private:
     void exposePasswordActions();
     void showDecryptProgress(bool shown);
+    bool decryptWithPassword(const platform::String& password);
     void mandatoryPasswordSheetEnded(std::int64_t returnCode);
     void acceptNewPassword();
     void insertPasswordSheetEnded(const void* contextInfo);

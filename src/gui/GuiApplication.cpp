@@ -1,14 +1,17 @@
 #include "gui/GuiApplication.h"
 
 #include "gui/ApplicationRenderer.h"
+#include "gui/DesktopRequestPerformer.h"
 #include "gui/QtRunLoop.h"
 #include "gui/QtString.h"
+#include "gui/SessionBusService.h"
 #include "platform/base/ScopedMainRunLoop.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Bundle.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <iostream>
 
 namespace gui {
 
@@ -24,11 +27,16 @@ struct GuiApplication::Parts {
     std::shared_ptr<platform::Application> application;
     std::unique_ptr<ApplicationRenderer> renderer;
     platform::Observation runningChanged;
+    std::optional<platform::DesktopRequest> request;
+    DesktopRequestPerformer performer{application};
+    SessionBusService bus{application, performer};
 };
 
 GuiApplication::GuiApplication(int argc, char** argv,
-                               std::shared_ptr<platform::Application> application)
+                               std::shared_ptr<platform::Application> application,
+                               std::optional<platform::DesktopRequest> request)
     : parts_(std::make_unique<Parts>(argc, argv, std::move(application))) {
+    parts_->request = std::move(request);
     platform::Application::setSharedApplication(parts_->application);
     // The model decides when the program ends, not its last window.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -54,12 +62,19 @@ int GuiApplication::run() {
         if (!application.isRunning())
             QCoreApplication::exit(0);
     });
+    (void)parts_->bus.publish();
+    if (parts_->request && parts_->request->kind != platform::DesktopRequest::Kind::openFiles)
+        parts_->performer.perform(
+            std::move(*parts_->request), [](const std::optional<platform::String>& failure) {
+                if (failure)
+                    std::cerr << "sealscribe: " << platform::toUtf8Lossy(*failure) << "\n";
+            });
     return QApplication::exec();
 }
 
-int runApplication(int argc, char** argv,
-                   const std::shared_ptr<platform::Application>& application) {
-    GuiApplication program(argc, argv, application);
+int runApplication(int argc, char** argv, const std::shared_ptr<platform::Application>& application,
+                   std::optional<platform::DesktopRequest> request) {
+    GuiApplication program(argc, argv, application, std::move(request));
     return program.run();
 }
 

@@ -2,12 +2,14 @@
 
 #include "app/utilities/LWValueTransformerClasses.h"
 #include "document/MyDocument.h"
+#include "document/MyScriptDecryptDoc.h"
 #include "interface/MainMenuInterface.h"
 #include "interface/MyDocumentInterface.h"
 #include "interface/PreferencesInterface.h"
 #include "platform/base/URL.h"
 #include "platform/base/UserDefaults.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/CommandLine.h"
 #include "platform/ui/DocumentController.h"
 #include "platform/ui/InterfaceLoader.h"
 #include "platform/ui/InterfaceRegistry.h"
@@ -15,6 +17,8 @@
 
 #include <filesystem>
 #include <iostream>
+#include <string>
+#include <vector>
 
 ApplicationMain::ApplicationMain(FrontEnd frontEnd) : frontEnd_(std::move(frontEnd)) {}
 
@@ -36,6 +40,7 @@ void ApplicationMain::prepare(int argc, char** argv) {
     MainMenuInterface::registerIn(*registry);
     MyDocumentInterface::registerIn(*registry);
     PreferencesInterface::registerIn(*registry);
+    MyScriptDecryptDoc::registerCommand();
 
     controller_ = platform::DocumentController::sharedDocumentController();
     MyDocument::registerDocumentType(*controller_);
@@ -59,14 +64,21 @@ void ApplicationMain::prepare(int argc, char** argv) {
 
 // The front end may have taken its own options out of argv, ending it early with a null.
 void ApplicationMain::launch(int argc, char** argv) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc && argv[i]; ++i)
+        arguments.emplace_back(argv[i]);
+    const auto request = platform::CommandLine::parse(arguments);
+    // The front end performs any other request once launched; it makes its own document.
+    if (request && request->kind != platform::DesktopRequest::Kind::openFiles)
+        return;
     bool openedAny = false;
-    for (int i = 1; i < argc && argv[i]; ++i) {
+    for (const auto& file : request ? request->paths : std::vector<platform::String>()) {
         std::error_code error;
-        const auto path = std::filesystem::absolute(argv[i], error);
+        const auto path = std::filesystem::absolute(platform::toUtf8Lossy(file), error);
         const auto utf16 = platform::fromUtf8(path.string());
         const auto url = utf16 ? platform::URL::fileURLWithPath(*utf16) : std::nullopt;
         if (error || !url) {
-            std::cerr << "sealscribe: cannot open " << argv[i] << "\n";
+            std::cerr << "sealscribe: cannot open " << platform::toUtf8Lossy(file) << "\n";
             continue;
         }
         controller_->openDocumentWithContentsOfURL(*url, true);

@@ -15,7 +15,8 @@ class LoadedInterface;
 // the document type, loads "MainMenu" as the main menu (it makes the application's
 // delegate) and "Preferences", and connects the document controller, then hands the application to
 // the front end that runs it. At launch it opens the files named on the command line (locked) or
-// else a new untitled document; quitting reviews the edited documents first. What it makes goes
+// else a new untitled document, unless the command line asks for something else, which the
+// front end performs; quitting reviews the edited documents first. What it makes goes
 // into the current platform::Environment, which its caller built (main, or a test's fixture).
 class ApplicationMain {
 public:

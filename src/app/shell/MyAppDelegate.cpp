@@ -5,9 +5,11 @@
 #include "platform/base/Timer.h"
 #include "platform/base/UserDefaults.h"
 #include "platform/base/UserDefaultsController.h"
+#include "platform/ui/Bundle.h"
 #include "platform/ui/DocumentController.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuItem.h"
+#include "platform/ui/Pasteboard.h"
 #include "platform/ui/PopUpButton.h"
 #include "platform/ui/ServicesRegistry.h"
 #include "platform/ui/SharedFontManager.h"
@@ -81,12 +83,42 @@ MyAppDelegate::MyAppDelegate() {
     exposeAction(u"test1:", test1);
     platform::ValueTransformer::setValueTransformer(
         std::make_shared<LWValueIsEqualToStr>(u"Open Selected Document"), u"valueIsOpSelDoc");
+    exposeService(
+        createDocWithTextMessage,
+        [this](platform::Pasteboard& pboard, const Value& userData, std::optional<String>& error) {
+            doCreateDocWithText(pboard, userData, error);
+        });
     platform::registerServicesProvider(*this, servicesProviderName);
     usingAServices_ = false;
 }
 
 std::vector<String> MyAppDelegate::allowedStartupDocExtensions() const {
     return {u"sealscribe"};
+}
+
+void MyAppDelegate::doCreateDocWithText(platform::Pasteboard& pboard, const Value&,
+                                        std::optional<String>& error) {
+    usingAServices_ = true;
+    const auto types = pboard.types();
+    const bool offersString = std::find(types.begin(), types.end(),
+                                        String(platform::Pasteboard::stringType)) != types.end();
+    const auto text =
+        offersString ? pboard.stringForType(platform::Pasteboard::stringType) : std::nullopt;
+    if (!text) {
+        error = platform::Bundle::mainBundle()->localizedStringForKey(
+            u"Error: Pasteboard doesn't contain a string.", u"");
+        return;
+    }
+    std::optional<String> openError;
+    const auto document =
+        platform::DocumentController::sharedDocumentController()->openUntitledDocumentAndDisplay(
+            true, openError);
+    if (const auto myDocument = std::dynamic_pointer_cast<MyDocument>(document)) {
+        myDocument->setContentAsText(*text);
+        return;
+    }
+    // Nothing made must not pass for a request served.
+    error = openError.value_or(u"A new document could not be made.");
 }
 
 void MyAppDelegate::applicationWillFinishLaunching(platform::Application&) {

@@ -7,10 +7,12 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace platform {
 class Menu;
+class Pasteboard;
 class PopUpButton;
 class Timer;
 } // namespace platform
@@ -21,6 +23,8 @@ class Timer;
 class MyAppDelegate : public LWAppDelegateBase, public platform::ServicesProvider {
 public:
     static constexpr const char16_t* servicesProviderName = u"Sealscribe";
+    static constexpr const char16_t* createDocWithTextMessage =
+        u"doCreateDocWithText:userData:error:";
 
     // The class's set-up, before the first delegate is made: registers the settings'
     // defaults with the store and, as initial values, with its controller.
@@ -53,6 +57,11 @@ public:
     void buildUpFontMenuAndBindProgrammatically();
 
     [[nodiscard]] std::vector<platform::String> allowedStartupDocExtensions() const override;
+
+    // The Services entry: the pasteboard's plain string becomes the body of a new document.
+    // `error` is written only on failure: no string, or no document made.
+    void doCreateDocWithText(platform::Pasteboard& pboard, const platform::Value& userData,
+                             std::optional<platform::String>& error);
 
     static void test1(const Sender& sender) { (void)sender; }
 

@@ -205,6 +205,7 @@ void Application::runModalForAlert(Alert& alert) {
                          toUtf8Lossy(alert.messageText()));
     const auto runner = modalRunner_;
     ++modalSessions_;
+    modal_.change(true);
     runner->runModalForAlert(alert);
     modalSessionEnded();
 }
@@ -214,12 +215,15 @@ void Application::runModalForPanel(SavePanel& panel) {
     if (!runner)
         programmingError("a modal panel was run with no modal runner that shows panels installed");
     ++modalSessions_;
+    modal_.change(true);
     runner->runModalForPanel(panel);
     modalSessionEnded();
 }
 
 void Application::modalSessionEnded() {
     --modalSessions_;
+    if (modalSessions_ == 0)
+        modal_.change(false);
     terminateLaterWhenNoWindowIsLeft();
 }
 

@@ -121,6 +121,9 @@ public:
     // a ModalPanelRunner) is a programming error.
     [[nodiscard]] std::shared_ptr<ModalRunner> modalRunner() const { return modalRunner_; }
     void setModalRunner(const std::shared_ptr<ModalRunner>& runner) { modalRunner_ = runner; }
+    // Whether an application-modal alert or panel is running; observable as "modal".
+    [[nodiscard]] bool isRunningModal() const { return modal_.get(); }
+    [[nodiscard]] const Property<bool>& modalProperty() const { return modal_; }
 
 private:
     friend class Alert;
@@ -154,6 +157,7 @@ private:
     bool terminating_ = false;
     bool terminatesAfterLastWindowClosed_ = false;
     int modalSessions_ = 0;
+    Property<bool> modal_{*this, u"modal", false};
     LaunchHook launchHook_;
     TerminationReview terminationReview_;
     std::weak_ptr<Responder> finalResponder_;
