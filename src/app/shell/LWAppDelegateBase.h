@@ -90,8 +90,6 @@ public:
     [[nodiscard]] static platform::String getUserGuideName();
     [[nodiscard]] static platform::String getAppStantment();
 
-    std::optional<bool> validateMenuItem(platform::MenuItem& item) override;
-
 protected:
     bool finishedLaunching_ = false;
     bool usingAServices_ = false;
