@@ -2,6 +2,9 @@
 #include "platform/base/PropertyList.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuItem.h"
+#include "platform/ui/PopUpButton.h"
+#include "platform/ui/TabView.h"
+#include "platform/ui/TabViewItem.h"
 #include "support/TestHTTPServer.h"
 #include "update/LWPhoneHome.h"
 
@@ -87,8 +90,16 @@ TEST_F(UpdateCheckTest, SoftwareUpdateAndCheckNowReportEveryOutcome) {
     run_->modal->answerNextWith(u"OK");
     application()->sendAction(update->action(), update->target(), update);
     loop().runUntilIdle();
+    const auto tabs =
+        std::dynamic_pointer_cast<platform::TabView>(delegate()->prefWindow()->contentView());
+    ASSERT_TRUE(tabs);
+    std::vector<std::shared_ptr<platform::Button>> buttons;
+    testsupport::collectViews(tabs->tabViewItemAtIndex(3)->view(), buttons);
+    std::erase_if(buttons, [](const auto& button) { return button->title() != u"Check Now"; });
+    ASSERT_EQ(buttons.size(), 1u);
+    EXPECT_TRUE(buttons.front()->isEnabled());
     run_->modal->answerNextWith(u"OK");
-    pressButton(*delegate()->prefWindow(), u"Check Now");
+    buttons.front()->userPress();
     loop().runUntilIdle();
     const String failed = u"Sealscribe was not able to connect to the Drovak server";
     EXPECT_EQ(alertMessages(), (std::vector<String>{failed, failed}));
