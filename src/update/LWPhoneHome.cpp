@@ -25,7 +25,7 @@ platform::SharedSlot<LWPhoneHome>& sharedSlot() {
 platform::URLLoader::Options LWPhoneHome::defaultLoaderOptions() {
     platform::URLLoader::Options options;
     options.timeout = std::chrono::seconds(15);
-    options.maximumLength = 1024 * 1024;
+    options.maximumLength = std::size_t{1024} * 1024;
     return options;
 }
 
@@ -117,7 +117,7 @@ std::optional<Dictionary> LWPhoneHome::getDictionaryFromTheNet() const {
 void LWPhoneHome::checkForLastReleaseAvailableAndNotifyIsAvailable(bool notifyIsAvailable,
                                                                    bool notifyNotAvailable) {
     isChekingUpdateSystem_ = true;
-    const StopFlag stop = stopWhenTheApplicationStops();
+    StopFlag stop = stopWhenTheApplicationStops();
     platform::URLLoader::Options options = collaborators_.loaderOptions;
     options.stop = stop;
     platform::OperationQueue queue;

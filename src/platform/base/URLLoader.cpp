@@ -13,6 +13,7 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -124,7 +125,7 @@ std::string transferError(CURLcode code, const Download& download, const char* e
 
 URLLoader::URLLoader() : URLLoader(Options{}) {}
 
-URLLoader::URLLoader(Options options) : options_(options) {}
+URLLoader::URLLoader(Options options) : options_(std::move(options)) {}
 
 Result<Data> URLLoader::load(const URL& url) const {
     if (stopped(options_.stop.get()))
