@@ -13,7 +13,6 @@
 
 namespace platform {
 class Menu;
-class MenuItem;
 class Window;
 } // namespace platform
 
