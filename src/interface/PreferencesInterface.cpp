@@ -256,8 +256,6 @@ std::shared_ptr<View> PreferencesInterface::updatePane(LoadedInterface& interfac
     interface.connectAction(
         check, u"checkForLastReleaseAvailable:",
         std::static_pointer_cast<platform::Responder>(delegate.shared_from_this()));
-    // The update check is not built yet.
-    check->setEnabled(false);
     view.lines->addSubview(check);
     return view.outer;
 }

@@ -73,12 +73,20 @@ protected:
                           "Sealscribe") {
             program.prepare(1, test.arguments);
             renderer = std::make_unique<gui::ApplicationRenderer>(program.application());
+            // With the update reports off and no check ever made, the launch invites to check.
+            renderer->modalRunner().setShownHandler([this](QDialog& dialog) {
+                if (auto* alert = dynamic_cast<gui::AlertDialog*>(&dialog))
+                    alertsAtLaunch.push_back(alert->alert()->messageText());
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            });
             program.application()->finishLaunching();
+            renderer->modalRunner().setShownHandler({});
         }
 
         platform::Environment environment;
         ApplicationMain program{nullptr};
         std::unique_ptr<gui::ApplicationRenderer> renderer;
+        std::vector<String> alertsAtLaunch;
     };
 
     static void retype(QLineEdit* field, const QString& text) {
@@ -166,6 +174,9 @@ TEST_F(PreferencesTest, SettingsChosenInThePanesHoldAfterQuittingAndLaunchingAga
     NextRun next(*this);
     auto& relaunched = next.program;
     auto& shown = *next.renderer;
+    EXPECT_EQ(next.alertsAtLaunch,
+              std::vector<String>{u"Would you like that Sealscribe informs you now for any "
+                                  u"available update?"});
     EXPECT_TRUE(relaunched.controller()->documents().empty());
     // A second on, action 2 shows the open panel.
     bool panelShown = false;

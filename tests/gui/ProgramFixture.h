@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -36,6 +37,8 @@ namespace guitest {
 class ProgramFixture : public testing::Test {
 protected:
     ProgramFixture() {
+        // No launch asks the maker's update servers: nothing listens at this port.
+        ::setenv("SEALSCRIBE_UPDATE_URLS", "http://127.0.0.1:1/", 1);
         program.prepare(1, arguments);
         renderer = std::make_unique<gui::ApplicationRenderer>(program.application());
     }

@@ -60,8 +60,7 @@ TEST_F(ApplicationMenuTest, LaunchingInsertsSoftwareUpdateAsTheSecondItem) {
     EXPECT_EQ(update->keyEquivalent(), u"");
     EXPECT_EQ(update->target(), delegate());
     application()->validateMenu(*menu);
-    // Until the update check exists.
-    EXPECT_FALSE(update->isEnabled());
+    EXPECT_TRUE(update->isEnabled());
     EXPECT_TRUE(menu->itemAtIndex(2)->isEnabled());
     EXPECT_TRUE(preferences()->isExcludedFromWindowsMenu());
 }

@@ -22,6 +22,7 @@
 #include "support/ScratchFolder.h"
 #include "support/Views.h"
 
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -55,6 +56,8 @@ protected:
         ApplicationMain program{nullptr};
     };
 
+    // No launch asks the maker's update servers: nothing listens at this port.
+    ProgramModelTest() { ::setenv("SEALSCRIBE_UPDATE_URLS", "http://127.0.0.1:1/", 1); }
     ~ProgramModelTest() override { quit(); }
 
     // Prepares the program and finishes launching, as the front end does; `settingsSet`

@@ -16,6 +16,7 @@
 #include "platform/ui/UserInterfaceItem.h"
 #include "platform/ui/ValueTransformer.h"
 #include "platform/ui/Window.h"
+#include "update/LWPhoneHome.h"
 
 using platform::String;
 
@@ -120,13 +121,8 @@ void LWAppDelegateBase::openDialogIfNoDocOpened(const Sender&) {
 
 // The actions -------------------------------------------------------------------------------
 
-// The update check is not built yet: its item stays disabled.
-void LWAppDelegateBase::checkForLastReleaseAvailable(const Sender&) {}
-
-std::optional<bool> LWAppDelegateBase::validateMenuItem(platform::MenuItem& item) {
-    if (item.action() == checkForUpdateAction)
-        return false;
-    return std::nullopt;
+void LWAppDelegateBase::checkForLastReleaseAvailable(const Sender&) {
+    LWPhoneHome::sharedPhoneHome()->checkForLastReleaseAvailableWithNotify(shared_from_this());
 }
 
 void LWAppDelegateBase::openPreferences(const Sender&) {

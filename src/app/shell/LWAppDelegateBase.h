@@ -13,7 +13,6 @@
 
 namespace platform {
 class Menu;
-class MenuItem;
 class Window;
 } // namespace platform
 
@@ -89,8 +88,6 @@ public:
 
     [[nodiscard]] static platform::String getUserGuideName();
     [[nodiscard]] static platform::String getAppStantment();
-
-    std::optional<bool> validateMenuItem(platform::MenuItem& item) override;
 
 protected:
     bool finishedLaunching_ = false;

@@ -1,5 +1,6 @@
 #include "app/shell/MyAppDelegate.h"
 
+#include "app/utilities/LWAppSupportUtility.h"
 #include "app/utilities/LWValueIsEqualToStr.h"
 #include "document/MyDocument.h"
 #include "platform/base/Timer.h"
@@ -14,6 +15,8 @@
 #include "platform/ui/ServicesRegistry.h"
 #include "platform/ui/SharedFontManager.h"
 #include "platform/ui/ValueTransformer.h"
+#include "update/LWPhoneHome.h"
+#include "update/UpdateListAddresses.h"
 
 #include <algorithm>
 
@@ -73,6 +76,11 @@ void MyAppDelegate::initialize() {
     const platform::Dictionary defaults(entries.begin(), entries.end());
     platform::UserDefaults::standardUserDefaults()->registerDefaults(defaults);
     platform::UserDefaultsController::sharedUserDefaultsController()->setInitialValues(defaults);
+    const auto addresses = UpdateListAddresses::configured();
+    LWPhoneHome::sharedPhoneHome()->SetValueAppRelease(
+        Number::int64(LWAppSupportUtility::applicationRelease),
+        LWAppSupportUtility::applicationName, addresses[0], addresses[1], addresses[2],
+        addresses[3]);
 }
 
 MyAppDelegate::MyAppDelegate() {
@@ -137,6 +145,7 @@ void MyAppDelegate::buildUpFontMenuAndBindProgrammatically() {
 
 void MyAppDelegate::applicationDidFinishLaunching(platform::Application&) {
     selectSavedFontFamilies();
+    LWPhoneHome::sharedPhoneHome()->startupProcedure(shared_from_this());
     finishedLaunching_ = true;
     // The timer keeps the delegate until it has fired.
     auto self = std::static_pointer_cast<MyAppDelegate>(shared_from_this());

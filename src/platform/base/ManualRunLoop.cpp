@@ -11,6 +11,11 @@ void ManualRunLoop::runUntilIdle() {
         (*block)();
 }
 
+void ManualRunLoop::runPostedBlocks() {
+    while (std::optional<Block> block = postedBlocks().take())
+        (*block)();
+}
+
 void ManualRunLoop::advance(double seconds) {
     if (!(seconds >= 0))
         programmingError("ManualRunLoop::advance was asked to move the clock backwards");

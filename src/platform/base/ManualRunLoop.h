@@ -13,6 +13,9 @@ public:
     // Runs the posted blocks in order, blocks posted meanwhile included, and waits for the
     // background operations still counted to hand back, until none is left of either.
     void runUntilIdle();
+    // The same without waiting for background operations: what the main thread does while
+    // a background operation is still busy.
+    void runPostedBlocks();
 
     // Moves the clock by `seconds` (not negative), firing every timer due in the span in
     // fire-date order, with the clock at its fire date; the blocks a firing posts run

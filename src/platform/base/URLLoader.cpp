@@ -13,6 +13,7 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -55,7 +56,17 @@ struct Download {
     Data bytes;
     std::size_t limit = 0;
     bool overLimit = false;
+    const std::atomic<bool>* stop = nullptr;
 };
+
+bool stopped(const std::atomic<bool>* stop) {
+    return stop && stop->load(std::memory_order_acquire);
+}
+
+// libcurl calls it at least once a second, also while nothing arrives.
+int progress(void* context, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return stopped(static_cast<Download*>(context)->stop) ? 1 : 0;
+}
 
 std::size_t receive(char* chunk, std::size_t size, std::size_t count, void* context) {
     auto& download = *static_cast<Download*>(context);
@@ -91,12 +102,19 @@ void configure(CURL* curl, const std::string& address, const URLLoader::Options&
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, receive);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &download);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
+    if (download.stop) {
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, progress);
+        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &download);
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    }
 }
 
 std::string transferError(CURLcode code, const Download& download, const char* errorBuffer,
                           const URLLoader::Options& options) {
     if (download.overLimit || code == CURLE_FILESIZE_EXCEEDED)
         return tooLong(options.maximumLength);
+    if (code == CURLE_ABORTED_BY_CALLBACK)
+        return "stopped";
     std::string reason = curl_easy_strerror(code);
     if (*errorBuffer)
         reason += std::string(" (") + errorBuffer + ")";
@@ -107,9 +125,11 @@ std::string transferError(CURLcode code, const Download& download, const char* e
 
 URLLoader::URLLoader() : URLLoader(Options{}) {}
 
-URLLoader::URLLoader(Options options) : options_(options) {}
+URLLoader::URLLoader(Options options) : options_(std::move(options)) {}
 
 Result<Data> URLLoader::load(const URL& url) const {
+    if (stopped(options_.stop.get()))
+        return loadFailure(url, "stopped");
     const auto scheme = url.scheme();
     if (url.isFileURL())
         return loadFile(url);
@@ -153,6 +173,7 @@ Result<Data> URLLoader::loadHTTP(const URL& url) const {
         return loadFailure(url, "libcurl could not be initialised");
     Download download;
     download.limit = options_.maximumLength;
+    download.stop = options_.stop.get();
     char errorBuffer[CURL_ERROR_SIZE] = {};
     const auto address = toUtf8Lossy(url.absoluteString());
     configure(curl.get(), address, options_, download, errorBuffer);

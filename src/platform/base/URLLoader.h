@@ -4,8 +4,10 @@
 #include "platform/base/Result.h"
 #include "platform/base/URL.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <memory>
 
 namespace platform {
 
@@ -19,6 +21,9 @@ public:
         std::chrono::milliseconds timeout{30'000};
         std::size_t maximumLength = 16 * 1024 * 1024;
         long maximumRedirects = 5;
+        // Once it holds true, a transfer that has not ended fails within about a second,
+        // and none starts.
+        std::shared_ptr<const std::atomic<bool>> stop;
     };
 
     URLLoader();

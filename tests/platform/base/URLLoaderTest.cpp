@@ -1,21 +1,17 @@
 #include "platform/base/URLLoader.h"
 
 #include "support/Files.h"
+#include "support/LoopbackSocket.h"
 #include "support/Results.h"
 #include "support/ScratchFolder.h"
+#include "support/TestHTTPServer.h"
 
-#include <arpa/inet.h>
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
-#include <mutex>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 using namespace std::chrono_literals;
@@ -26,135 +22,11 @@ using testsupport::messageOf;
 
 namespace {
 
-// A listening socket on 127.0.0.1 at a port of the kernel's choice, closed with the object.
-class LoopbackSocket {
-public:
-    explicit LoopbackSocket(bool listening) : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-            (listening && ::listen(fd_, 8) != 0) ||
-            ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-            ADD_FAILURE() << "no loopback socket";
-        port_ = ntohs(address.sin_port);
-    }
-    LoopbackSocket(const LoopbackSocket&) = delete;
-    LoopbackSocket& operator=(const LoopbackSocket&) = delete;
-    ~LoopbackSocket() { ::close(fd_); }
+using testsupport::LoopbackSocket;
+using TestServer = testsupport::TestHTTPServer;
 
-    int fd() const { return fd_; }
-    std::string url(std::string_view path) const {
-        return "http://127.0.0.1:" + std::to_string(port_) + std::string(path);
-    }
-
-private:
-    int fd_;
-    int port_ = 0;
-};
-
-bool readable(int fd, std::chrono::milliseconds wait) {
-    pollfd poll{fd, POLLIN, 0};
-    return ::poll(&poll, 1, static_cast<int>(wait.count())) > 0;
-}
-
-// A tiny HTTP server, one connection at a time. The handler maps a request target to the
-// whole response; none makes the server keep the connection open without a word.
-class TestServer {
-public:
-    using Handler = std::function<std::optional<std::string>(const std::string& target)>;
-
-    explicit TestServer(Handler handler)
-        : handler_(std::move(handler)), thread_([this] { serve(); }) {}
-    TestServer(const TestServer&) = delete;
-    TestServer& operator=(const TestServer&) = delete;
-    ~TestServer() {
-        stopping_ = true;
-        thread_.join();
-    }
-
-    std::string url(std::string_view path) const { return socket_.url(path); }
-    std::vector<std::string> targets() const {
-        const std::lock_guard lock(mutex_);
-        return targets_;
-    }
-
-private:
-    void serve() {
-        while (!stopping_) {
-            if (!readable(socket_.fd(), 20ms))
-                continue;
-            const int client = ::accept(socket_.fd(), nullptr, nullptr);
-            if (client >= 0)
-                answer(client);
-            ::close(client);
-        }
-    }
-
-    void answer(int client) {
-        const auto target = requestTarget(client);
-        {
-            const std::lock_guard lock(mutex_);
-            targets_.push_back(target);
-        }
-        const auto response = handler_(target);
-        if (!response) {
-            holdSilently(client);
-            return;
-        }
-        // The client may hang up early (a body over its limit): no SIGPIPE.
-        for (std::size_t sent = 0; sent < response->size();) {
-            const auto count =
-                ::send(client, response->data() + sent, response->size() - sent, MSG_NOSIGNAL);
-            if (count <= 0)
-                return;
-            sent += static_cast<std::size_t>(count);
-        }
-    }
-
-    // Until the client hangs up or the server stops.
-    void holdSilently(int client) const {
-        char byte;
-        while (!stopping_)
-            if (readable(client, 20ms) && ::recv(client, &byte, 1, 0) <= 0)
-                return;
-    }
-
-    std::string requestTarget(int client) {
-        std::string head;
-        char buffer[4096];
-        while (head.find("\r\n\r\n") == std::string::npos && !stopping_) {
-            if (!readable(client, 20ms))
-                continue;
-            const auto count = ::recv(client, buffer, sizeof buffer, 0);
-            if (count <= 0)
-                break;
-            head.append(buffer, static_cast<std::size_t>(count));
-        }
-        const auto begin = head.find(' ') + 1;
-        return head.substr(begin, head.find(' ', begin) - begin);
-    }
-
-    LoopbackSocket socket_{true};
-    Handler handler_;
-    std::atomic<bool> stopping_ = false;
-    mutable std::mutex mutex_;
-    std::vector<std::string> targets_;
-    std::thread thread_; // last: it starts serving as soon as it is made
-};
-
-std::string response(std::string_view status, std::string_view body,
-                     std::string_view headers = {}) {
-    return "HTTP/1.1 " + std::string(status) +
-           "\r\nContent-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n" +
-           std::string(headers) + "\r\n" + std::string(body);
-}
-
-// A body that ends where the connection does, so that its length is not known in advance.
-std::string responseWithoutLength(std::string_view body) {
-    return "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + std::string(body);
-}
+using testsupport::httpResponse;
+using testsupport::httpResponseWithoutLength;
 
 URL url(const std::string& text) {
     return *URL::URLWithString(std::u16string(text.begin(), text.end()));
@@ -174,10 +46,10 @@ const std::string binaryBody("<plist>\0\x01\xff</plist>", 18);
 TEST(URLLoader, ReadsTheBodyOfASuccessfulResponse) {
     TestServer server([](const std::string& target) -> std::optional<std::string> {
         if (target == "/mac/sealscribe.plist")
-            return response("200 OK", binaryBody);
+            return httpResponse("200 OK", binaryBody);
         if (target == "/empty")
-            return response("204 No Content", "");
-        return responseWithoutLength(binaryBody);
+            return httpResponse("204 No Content", "");
+        return httpResponseWithoutLength(binaryBody);
     });
     for (const char* path : {"/mac/sealscribe.plist", "/unsized"}) {
         const auto result = loader().load(url(server.url(path)));
@@ -192,10 +64,10 @@ TEST(URLLoader, ReadsTheBodyOfASuccessfulResponse) {
 TEST(URLLoader, AStatusOutsideTwoHundredFails) {
     TestServer server([](const std::string& target) -> std::optional<std::string> {
         if (target == "/missing")
-            return response("404 Not Found", "<html>not here</html>");
+            return httpResponse("404 Not Found", "<html>not here</html>");
         if (target == "/broken")
-            return response("500 Internal Server Error", "oops");
-        return response("304 Not Modified", "");
+            return httpResponse("500 Internal Server Error", "oops");
+        return httpResponse("304 Not Modified", "");
     });
     for (const char* path : {"/missing", "/broken", "/unchanged"}) {
         const auto result = loader().load(url(server.url(path)));
@@ -213,6 +85,28 @@ TEST(URLLoader, AServerThatNeverAnswersTimesOut) {
     EXPECT_NE(messageOf(result).find("imeout"), std::string::npos) << messageOf(result);
 }
 
+// Well before the time-out, which would hold a quitting program for its whole length.
+TEST(URLLoader, AStopEndsATransferThatHangsAndStartsNoOther) {
+    TestServer server([](const std::string&) { return std::nullopt; });
+    const auto stop = std::make_shared<std::atomic<bool>>(false);
+    URLLoader::Options options;
+    options.timeout = 120s;
+    options.stop = stop;
+    std::thread stopper([&] {
+        server.waitForRequests(1);
+        *stop = true;
+    });
+    const auto started = std::chrono::steady_clock::now();
+    const auto result = URLLoader(options).load(url(server.url("/held")));
+    stopper.join();
+    EXPECT_FALSE(result);
+    EXPECT_NE(messageOf(result).find("stopped"), std::string::npos) << messageOf(result);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 20s);
+
+    EXPECT_FALSE(URLLoader(options).load(url(server.url("/next"))));
+    EXPECT_EQ(server.targets().size(), 1u);
+}
+
 TEST(URLLoader, ARefusedConnectionFails) {
     const LoopbackSocket closed(false); // bound, so that nobody else listens on its port
     const auto result = loader().load(url(closed.url("/mac/sealscribe.plist")));
@@ -223,7 +117,7 @@ TEST(URLLoader, ARefusedConnectionFails) {
 TEST(URLLoader, ABodyOverTheLimitFails) {
     const std::string body(2048, 'x');
     TestServer server([&](const std::string& target) -> std::optional<std::string> {
-        return target == "/sized" ? response("200 OK", body) : responseWithoutLength(body);
+        return target == "/sized" ? httpResponse("200 OK", body) : httpResponseWithoutLength(body);
     });
     for (const char* path : {"/sized", "/unsized"}) {
         const auto over = loader(2047).load(url(server.url(path)));
@@ -239,12 +133,12 @@ TEST(URLLoader, ABodyOverTheLimitFails) {
 TEST(URLLoader, RedirectsAreFollowedWithinTheLimit) {
     TestServer server([](const std::string& target) -> std::optional<std::string> {
         if (target == "/old")
-            return response("302 Found", "", "Location: /new\r\n");
+            return httpResponse("302 Found", "", "Location: /new\r\n");
         if (target == "/new")
-            return response("200 OK", "moved");
+            return httpResponse("200 OK", "moved");
         if (target == "/to-file")
-            return response("301 Moved Permanently", "", "Location: file:///etc/passwd\r\n");
-        return response("302 Found", "", "Location: " + target + "x\r\n");
+            return httpResponse("301 Moved Permanently", "", "Location: file:///etc/passwd\r\n");
+        return httpResponse("302 Found", "", "Location: " + target + "x\r\n");
     });
     const auto moved = loader().load(url(server.url("/old")));
     ASSERT_TRUE(moved) << messageOf(moved);
@@ -262,7 +156,7 @@ TEST(URLLoader, RedirectsAreFollowedWithinTheLimit) {
 
 TEST(URLLoader, SeveralThreadsLoadAtOnce) {
     TestServer server([](const std::string&) -> std::optional<std::string> {
-        return response("200 OK", "shared");
+        return httpResponse("200 OK", "shared");
     });
     const URLLoader shared = loader();
     std::vector<std::optional<Data>> results(4);
