@@ -131,8 +131,13 @@ void DesktopRequestPerformer::open(const platform::DesktopRequest& request, Comp
     };
     const auto round =
         std::make_shared<Round>(Round{request.paths.size(), {}, std::move(completion)});
+    const auto controller = platform::DocumentController::sharedDocumentController();
+    // Started again with no file, as from the desktop's launcher: a new window shows that
+    // it was heard.
     if (request.paths.empty()) {
-        round->completion(std::nullopt);
+        std::optional<platform::String> error;
+        (void)controller->openUntitledDocumentAndDisplay(true, error);
+        round->completion(error);
         return;
     }
     const auto finished = [round](const std::optional<platform::String>& error) {
@@ -141,7 +146,6 @@ void DesktopRequestPerformer::open(const platform::DesktopRequest& request, Comp
         if (--round->left == 0)
             round->completion(round->failure);
     };
-    const auto controller = platform::DocumentController::sharedDocumentController();
     for (const auto& path : request.paths) {
         const auto url = platform::URL::fileURLWithPath(path);
         if (!url) {

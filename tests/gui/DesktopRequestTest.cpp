@@ -42,5 +42,16 @@ TEST_F(DesktopRequests, WaitWhileAnApplicationModalAlertRuns) {
     EXPECT_EQ(program.controller()->documents().size(), 1U);
 }
 
+// A start with no file, as from the launcher, shows a window rather than nothing.
+TEST_F(DesktopRequests, AnOpenOfNoFileMakesANewDocument) {
+    gui::DesktopRequestPerformer performer(program.application());
+    std::vector<std::optional<String>> answers;
+    performer.perform(platform::DesktopRequest{},
+                      [&](const std::optional<String>& failure) { answers.push_back(failure); });
+    ASSERT_EQ(answers.size(), 1U);
+    EXPECT_EQ(answers.front(), std::nullopt);
+    EXPECT_EQ(program.controller()->documents().size(), 1U);
+}
+
 } // namespace
 } // namespace guitest
