@@ -1,21 +1,9 @@
 #include "update/UpdateList.h"
 
-#include <algorithm>
 #include <limits>
 
 using platform::Number;
 using platform::String;
-
-namespace {
-
-bool equalsIgnoringCase(const String& text, std::u16string_view lowerCase) {
-    return std::equal(text.begin(), text.end(), lowerCase.begin(), lowerCase.end(),
-                      [](char16_t a, char16_t b) {
-                          return (a >= u'A' && a <= u'Z' ? char16_t(a | 0x20) : a) == b;
-                      });
-}
-
-} // namespace
 
 std::optional<std::int64_t> UpdateList::latestRelease(const platform::Dictionary& list) {
     const auto found = list.find(latestReleaseKey);
@@ -46,10 +34,7 @@ std::optional<platform::URL> UpdateList::webAddress(const platform::Dictionary& 
     if (!text)
         return std::nullopt;
     auto url = platform::URL::URLWithString(*text);
-    if (!url || !url->host())
-        return std::nullopt;
-    const String scheme = url->scheme();
-    if (!equalsIgnoringCase(scheme, u"http") && !equalsIgnoringCase(scheme, u"https"))
+    if (!url || !url->host() || !url->isHTTPURL())
         return std::nullopt;
     return url;
 }

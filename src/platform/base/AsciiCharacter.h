@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace platform {
 
 // Character classes of the ASCII range, whatever the locale: the formats we read (URLs,
@@ -15,6 +17,21 @@ namespace platform {
 // Space, tab, line feed, vertical tab, form feed and carriage return.
 [[nodiscard]] constexpr bool isAsciiSpace(char32_t c) {
     return c == U' ' || (c >= U'\t' && c <= U'\r');
+}
+
+// Whether the text is `lowerCase` (lower-case ASCII) but for the case of its letters.
+template <typename Char>
+[[nodiscard]] constexpr bool equalsIgnoringAsciiCase(std::basic_string_view<Char> text,
+                                                     std::string_view lowerCase) {
+    if (text.size() != lowerCase.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<char32_t>(text[i]);
+        const char32_t folded = c >= U'A' && c <= U'Z' ? c | 0x20 : c;
+        if (folded != static_cast<char32_t>(lowerCase[i]))
+            return false;
+    }
+    return true;
 }
 
 } // namespace platform

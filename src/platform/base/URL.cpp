@@ -132,15 +132,6 @@ const URL::AllowedCharacters& pathAllowedCharacters() {
     return set;
 }
 
-bool equalsIgnoringCase(std::string_view text, std::string_view lowerCase) {
-    if (text.size() != lowerCase.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if ((isAsciiLetter(text[i]) ? char(text[i] | 0x20) : text[i]) != lowerCase[i])
-            return false;
-    return true;
-}
-
 String widened(std::string_view ascii) {
     return String(ascii.begin(), ascii.end());
 }
@@ -288,7 +279,12 @@ std::optional<String> URL::lastPathComponent() const {
 }
 
 bool URL::isFileURL() const {
-    return equalsIgnoringCase(std::string_view(text_).substr(0, schemeEnd_), "file");
+    return equalsIgnoringAsciiCase(std::string_view(text_).substr(0, schemeEnd_), "file");
+}
+
+bool URL::isHTTPURL() const {
+    const auto scheme = std::string_view(text_).substr(0, schemeEnd_);
+    return equalsIgnoringAsciiCase(scheme, "http") || equalsIgnoringAsciiCase(scheme, "https");
 }
 
 } // namespace platform

@@ -46,6 +46,8 @@ public:
     // The last component of path(), trailing slashes aside; "/" for the root.
     [[nodiscard]] std::optional<String> lastPathComponent() const;
     [[nodiscard]] bool isFileURL() const;
+    // http: or https:, in either case.
+    [[nodiscard]] bool isHTTPURL() const;
 
     bool operator==(const URL&) const = default;
 

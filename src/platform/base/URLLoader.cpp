@@ -1,5 +1,6 @@
 #include "platform/base/URLLoader.h"
 
+#include "platform/base/AsciiCharacter.h"
 #include "platform/base/FileDescriptor.h"
 #include "platform/base/FileIO.h"
 #include "platform/base/PosixPath.h"
@@ -26,17 +27,10 @@ tl::unexpected<Error> loadFailure(const URL& url, const Error& error) {
     return failure(Error{url.absoluteString() + u": " + error.message, error.cause});
 }
 
-bool equalsIgnoringCase(std::u16string_view text, std::u16string_view lowerCase) {
-    return std::equal(text.begin(), text.end(), lowerCase.begin(), lowerCase.end(),
-                      [](char16_t a, char16_t b) {
-                          return (a >= u'A' && a <= u'Z' ? char16_t(a | 0x20) : a) == b;
-                      });
-}
-
 // A path whose bytes open exactly the file it names, or none.
 std::optional<std::string> localPath(const URL& url) {
     const auto host = url.host();
-    if (host && !equalsIgnoringCase(*host, u"localhost"))
+    if (host && !equalsIgnoringAsciiCase(std::u16string_view(*host), "localhost"))
         return std::nullopt;
     const auto path = url.path();
     return path ? posixPath(*path) : std::nullopt;
@@ -130,10 +124,9 @@ URLLoader::URLLoader(Options options) : options_(std::move(options)) {}
 Result<Data> URLLoader::load(const URL& url) const {
     if (stopped(options_.stop.get()))
         return loadFailure(url, "stopped");
-    const auto scheme = url.scheme();
     if (url.isFileURL())
         return loadFile(url);
-    if (equalsIgnoringCase(scheme, u"http") || equalsIgnoringCase(scheme, u"https"))
+    if (url.isHTTPURL())
         return loadHTTP(url);
     return loadFailure(url, "unsupported scheme");
 }
